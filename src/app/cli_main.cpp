@@ -1,0 +1,27 @@
+// fotovia-cli: the command-line tool.
+
+#include "app/CliTool.h"
+#include "app/CommandLine.h"
+#include "app/Utils.h"
+
+#include <QGuiApplication>
+
+#include <cstdio>
+
+int main(int argc, char *argv[])
+{
+    // Text measuring and picture work need Qt Gui, but never a display.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    const CommonOptions options = ParseCommonOptions(QGuiApplication::arguments(), ApplicationFolder());
+    if (!options.error.isEmpty()) {
+        err << "fotovia-cli: " << options.error << "\n";
+        return 1;
+    }
+    CliTool tool(out, err);
+    return tool.Run(options.appFolder, options.arguments);
+}
