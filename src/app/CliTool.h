@@ -2,7 +2,10 @@
 
 #include <QString>
 #include <QStringList>
+#include <QTemporaryDir>
 #include <QTextStream>
+
+class FflashMovie;
 
 // fotovia-cli: builds and converts galleries from scripts. Works in a private working folder
 // of its own, so it never disturbs a running designer.
@@ -17,6 +20,12 @@ public:
 private:
     int Help(const QString &command);
     int Fail(const QString &message);
+    bool PrepareWorkFolder(const QString &appFolder);
+    int WriteGalleryFile(FflashMovie &gallery, const QString &path);
+    int New(const QStringList &arguments);
+
+    // The tool's own working folder, removed when it ends.
+    QTemporaryDir m_work;
 
     QTextStream &m_out;
     QTextStream &m_err;
