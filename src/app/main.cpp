@@ -1,6 +1,7 @@
 // The designer: start-up sequence, then the main window's message loop.
 
 #include "app/AppFolders.h"
+#include "app/MessageBox.h"
 #include "app/CommandLine.h"
 #include "app/Errors.h"
 #include "app/SingleInstance.h"
@@ -8,7 +9,7 @@
 
 #include <QApplication>
 #include <QMainWindow>
-#include <QMessageBox>
+
 
 #include <cstdio>
 
@@ -36,7 +37,7 @@ int main(int argc, char *argv[])
         AppFolders::Setup(options.appFolder);
     } catch (const InOutError &e) {
         std::fprintf(stderr, "fotovia: %s\n", qPrintable(e.message()));
-        QMessageBox::critical(nullptr, u"Fotovia"_s, e.message());
+        MessageBox::Critical(nullptr, u"Fotovia"_s, e.message());
         return 1;
     }
 
