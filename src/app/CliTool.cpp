@@ -3,6 +3,9 @@
 #include "app/AppFolders.h"
 #include "app/Errors.h"
 #include "app/Utils.h"
+#include "albums/FThummnailCatagory.h"
+#include "albums/ImageResizeSettings.h"
+#include "components/FflashThumbnailerClass.h"
 #include "gallery/FflashMovie.h"
 #include "gallery/XmlText.h"
 
@@ -22,7 +25,13 @@ const char *const GeneralHelp =
     "\n"
     "Commands:\n"
     "  new GALLERY.xml  Make a new gallery, as the designer's New command does, and\n"
-    "                   write its gallery file.\n"
+    "                   save it as GALLERY.xml.\n"
+    "  build PHOTOS_DIR GALLERY.xml [--size WxH|none] [--album NAME]\n"
+    "                   Make a new gallery whose first album holds the pictures of\n"
+    "                   PHOTOS_DIR, and save it as GALLERY.xml.\n"
+    "  resave IN.xml OUT.xml\n"
+    "                   Open a gallery and save it as OUT.xml.\n"
+    "  info GALLERY.xml Print a gallery's size and its albums.\n"
     "  help [COMMAND]   Show this help, or the help of one command.\n"
     "\n"
     "Options:\n"
@@ -34,7 +43,40 @@ const char *const NewHelp =
     "Usage: fotovia-cli new GALLERY.xml\n"
     "\n"
     "Makes a new gallery exactly as the designer's New command does (default layout, one\n"
-    "album \"My Images\", the default sounds) and writes its gallery file to GALLERY.xml.\n";
+    "album \"My Images\", the default sounds) and saves it as GALLERY.xml: the gallery file,\n"
+    "its page, the player, the sounds and the images folder.\n";
+
+const char *const BuildHelp =
+    "Usage: fotovia-cli build PHOTOS_DIR GALLERY.xml [--size WxH|none] [--album NAME]\n"
+    "\n"
+    "Makes a new gallery whose first album holds every picture of PHOTOS_DIR (.jpg, .jpeg,\n"
+    ".gif, .bmp, .png, .tif, .tiff; sub-folders are not read), sorted by file name, and saves\n"
+    "it as GALLERY.xml. Progress goes to standard error.\n"
+    "\n"
+    "  --size WxH    bound for the big images: 640x480, 800x600 (default), 1024x768,\n"
+    "                1152x864, 1280x800 or 1440x900; \"none\" keeps their size\n"
+    "  --album NAME  name of the album (default \"My Images\")\n";
+
+const char *const ResaveHelp =
+    "Usage: fotovia-cli resave IN.xml OUT.xml\n"
+    "\n"
+    "Opens the gallery IN.xml (its photos are read from its images folder) and saves it as\n"
+    "OUT.xml, with its page, player, sounds and images folder.\n";
+
+const char *const InfoHelp =
+    "Usage: fotovia-cli info GALLERY.xml\n"
+    "\n"
+    "Prints the gallery's size and, for each album, its name and number of images.\n";
+
+const QStringList SizeEntries = {u"640x480"_s, u"800x600"_s, u"1024x768"_s, u"1152x864"_s,
+                                 u"1280x800"_s, u"1440x900"_s, u"none"_s};
+
+bool IsPictureName(const QString &name)
+{
+    static const QStringList extensions = {u".jpg"_s, u".jpeg"_s, u".gif"_s, u".bmp"_s,
+                                           u".png"_s, u".tif"_s, u".tiff"_s};
+    return extensions.contains(FileExtension(name).toLower());
+}
 
 } // namespace
 
@@ -49,8 +91,13 @@ int CliTool::Fail(const QString &message)
 
 int CliTool::Help(const QString &command)
 {
-    if (command == u"new"_s) {
-        m_out << NewHelp;
+    const char *text = command == u"new"_s ? NewHelp
+        : command == u"build"_s            ? BuildHelp
+        : command == u"resave"_s           ? ResaveHelp
+        : command == u"info"_s             ? InfoHelp
+                                           : nullptr;
+    if (text) {
+        m_out << text;
         m_out.flush();
         return 0;
     }
@@ -69,11 +116,16 @@ bool CliTool::PrepareWorkFolder(const QString &appFolder)
     return true;
 }
 
-int CliTool::WriteGalleryFile(FflashMovie &gallery, const QString &path)
+int CliTool::SaveAs(FflashMovie &gallery, const QString &path)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(EncodeGalleryText(gallery.WriteXml())) < 0 || !file.commit())
-        return Fail(u"could not write %1: %2"_s.arg(path, file.errorString()));
+    const QFileInfo target(path);
+    if (!target.absoluteDir().exists())
+        return Fail(u"the folder of %1 does not exist"_s.arg(path));
+    gallery.Save([&](const QString &) { return target.absoluteFilePath(); });
+    const QStringList missing = gallery.TakeMissingImageFiles();
+    for (const QString &file : missing)
+        m_err << "fotovia-cli: No Src Big Image Found: " << file << "\n";
+    m_err.flush();
     return 0;
 }
 
@@ -83,7 +135,97 @@ int CliTool::New(const QStringList &arguments)
         return Fail(u"new needs one argument, the gallery file; see fotovia-cli help new"_s);
     FflashMovie gallery;
     gallery.ResetAsNewGallery();
-    return WriteGalleryFile(gallery, arguments.first());
+    return SaveAs(gallery, arguments.first());
+}
+
+bool CliTool::ApplySize(const QString &size)
+{
+    ImageResizeSettings &settings = ImageResizeSettings::Instance();
+    if (!SizeEntries.contains(size))
+        return false;
+    if (size == u"none"_s) {
+        settings.resizeImages = false;
+        return true;
+    }
+    const QStringList parts = size.split(u'x');
+    settings.resizeImages = true;
+    settings.maxWidth = parts[0].toInt();
+    settings.maxHeight = parts[1].toInt();
+    return true;
+}
+
+int CliTool::Build(const QStringList &arguments)
+{
+    QStringList positional;
+    QString size = u"800x600"_s;
+    QString albumName = u"My Images"_s;
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString &arg = arguments[i];
+        if ((arg == u"--size"_s || arg == u"--album"_s) && i + 1 < arguments.size())
+            (arg == u"--size"_s ? size : albumName) = arguments[++i];
+        else if (arg.startsWith(u"--"_s))
+            return Fail(u"unknown option %1; see fotovia-cli help build"_s.arg(arg));
+        else
+            positional.append(arg);
+    }
+    if (positional.size() != 2)
+        return Fail(u"build needs a photo folder and a gallery file; see fotovia-cli help build"_s);
+    if (!ApplySize(size.toLower()))
+        return Fail(u"unknown size '%1'; use one of %2"_s.arg(size, SizeEntries.join(u", "_s)));
+    const QString photos = IncludeTrailingSlash(QDir(positional[0]).absolutePath());
+    if (!QFileInfo(photos).isDir())
+        return Fail(u"%1 is not a folder"_s.arg(positional[0]));
+
+    QStringList names = ListFolder(photos, u"*"_s);
+    names.sort();
+    names.erase(std::remove_if(names.begin(), names.end(), [&](const QString &n) {
+                    return !IsPictureName(n) || !QFileInfo(photos + n).isFile();
+                }), names.end());
+
+    FflashMovie gallery;
+    gallery.ResetAsNewGallery();
+    FThummnailCatagory *album = gallery.ThumbnailStrip()->Albums().first();
+    album->SetName(albumName);
+    for (qsizetype i = 0; i < names.size(); ++i) {
+        m_err << "[" << (i + 1) << "/" << names.size() << "] " << names[i] << "\n";
+        m_err.flush();
+        album->AddImage(photos + names[i]);
+    }
+    return SaveAs(gallery, positional[1]);
+}
+
+int CliTool::Resave(const QStringList &arguments)
+{
+    if (arguments.size() != 2)
+        return Fail(u"resave needs a gallery file to open and one to write; see fotovia-cli help resave"_s);
+    if (!QFileInfo(arguments[0]).isFile())
+        return Fail(u"%1 does not exist"_s.arg(arguments[0]));
+    FflashMovie gallery;
+    const GalleryLoadReport report = gallery.LoadFromFile(arguments[0]);
+    if (!report.recognised)
+        return Fail(u"This file cannot be opened in Fotovia! (%1)"_s.arg(arguments[0]));
+    if (!report.error.isEmpty())
+        return Fail(report.error);
+    return SaveAs(gallery, arguments[1]);
+}
+
+int CliTool::Info(const QStringList &arguments)
+{
+    if (arguments.size() != 1)
+        return Fail(u"info needs one gallery file; see fotovia-cli help info"_s);
+    if (!QFileInfo(arguments[0]).isFile())
+        return Fail(u"%1 does not exist"_s.arg(arguments[0]));
+    FflashMovie gallery;
+    const GalleryLoadReport report = gallery.LoadFromFile(arguments[0]);
+    if (!report.recognised)
+        return Fail(u"This file cannot be opened in Fotovia! (%1)"_s.arg(arguments[0]));
+    if (!report.error.isEmpty())
+        return Fail(report.error);
+    m_out << "size " << gallery.Width() << "x" << gallery.Height() << "\n";
+    for (const FThummnailCatagory *album : gallery.ThumbnailStrip()->Albums())
+        m_out << "album \"" << album->name() << "\" " << album->images().size() << " images\n";
+    m_out.flush();
+    return 0;
 }
 
 int CliTool::Run(const QString &appFolder, const QStringList &arguments)
@@ -96,12 +238,16 @@ int CliTool::Run(const QString &appFolder, const QStringList &arguments)
         return Help(rest.value(0));
     if (rest.contains(u"--help"_s) || rest.contains(u"-h"_s))
         return Help(command);
-    if (command != u"new"_s)
+    using Command = int (CliTool::*)(const QStringList &);
+    const QHash<QString, Command> commands = {
+        {u"new"_s, &CliTool::New}, {u"build"_s, &CliTool::Build},
+        {u"resave"_s, &CliTool::Resave}, {u"info"_s, &CliTool::Info}};
+    if (!commands.contains(command))
         return Fail(u"unknown command '%1'; see fotovia-cli --help"_s.arg(command));
     if (!PrepareWorkFolder(appFolder))
         return Fail(u"could not create a working folder"_s);
     try {
-        return New(rest);
+        return (this->*commands.value(command))(rest);
     } catch (const FotoviaError &e) {
         return Fail(e.message());
     }

@@ -21,8 +21,12 @@ private:
     int Help(const QString &command);
     int Fail(const QString &message);
     bool PrepareWorkFolder(const QString &appFolder);
-    int WriteGalleryFile(FflashMovie &gallery, const QString &path);
+    int SaveAs(FflashMovie &gallery, const QString &path);
+    bool ApplySize(const QString &size);
     int New(const QStringList &arguments);
+    int Build(const QStringList &arguments);
+    int Resave(const QStringList &arguments);
+    int Info(const QStringList &arguments);
 
     // The tool's own working folder, removed when it ends.
     QTemporaryDir m_work;

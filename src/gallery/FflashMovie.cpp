@@ -1,5 +1,7 @@
 #include "FflashMovie.h"
 
+#include "GalleryLoader.h"
+#include "GalleryWriter.h"
 #include "XmlText.h"
 #include "albums/FCatagoryMenuStyle.h"
 #include "albums/FThummnailCatagory.h"
@@ -191,6 +193,14 @@ void FflashMovie::SetMouseOverSound(const QString &path)
     AssignSound(path, m_mouseOverSoundWorkPath, m_mouseOverSoundName);
 }
 
+void FflashMovie::ReleaseSoundWorkCopies()
+{
+    for (const QString &path : {m_backgroundSoundWorkPath, m_mouseOverSoundWorkPath}) {
+        if (QFileInfo(path).isFile())
+            QFile::remove(path);
+    }
+}
+
 void FflashMovie::SetBackgroundSoundName(const QString &name)
 {
     m_backgroundSoundName = name;
@@ -269,8 +279,19 @@ void FflashMovie::AddUploadImageFile(const QString &name)
 
 void FflashMovie::ForgetPublishedImageFile(const QString &name)
 {
-    if (!name.isEmpty() && !m_forgottenImageFiles.contains(name))
-        m_forgottenImageFiles.append(name);
+    const QPair<QString, QString> entry(m_folder, name);
+    if (!name.isEmpty() && !m_folder.isEmpty() && !m_forgottenImageFiles.contains(entry))
+        m_forgottenImageFiles.append(entry);
+}
+
+QStringList FflashMovie::TakeForgottenPublishedImageFiles(const QString &folder)
+{
+    QStringList names;
+    for (qsizetype i = m_forgottenImageFiles.size() - 1; i >= 0; --i) {
+        if (m_forgottenImageFiles[i].first == folder)
+            names.prepend(m_forgottenImageFiles.takeAt(i).second);
+    }
+    return names;
 }
 
 void FflashMovie::ReportMissingImageFile(const QString &path)
@@ -325,4 +346,92 @@ QString FflashMovie::WriteXml()
     xml += u"</imagegallery>"_s + XmlEol;
     xml += u"</pelliconimagegallery>"_s;
     return xml;
+}
+
+void FflashMovie::WriteOutput(const QString &folder, const QString &baseName, bool forPreview)
+{
+    TakeMissingImageFiles();
+    GalleryWriter(*this).WriteOutput(folder, baseName, forPreview);
+    const QStringList missing = TakeMissingImageFiles();
+    if (!missing.isEmpty())
+        emit ImageFilesMissing(missing);
+}
+
+QString FflashMovie::BuildHtmlPage(const QString &movie)
+{
+    const QString width = QString::number(Width());
+    const QString height = QString::number(Height());
+    if (width == m_htmlWidth && height == m_htmlHeight && movie == m_htmlMovie && !m_htmlPage.isEmpty())
+        return m_htmlPage;
+    m_htmlWidth = width;
+    m_htmlHeight = height;
+    m_htmlMovie = movie;
+    m_htmlSnippet = GalleryWriter::BuildSnippet(width, height, movie);
+    m_htmlPage = GalleryWriter::BuildPage(m_htmlSnippet);
+    return m_htmlPage;
+}
+
+bool FflashMovie::Save(const SaveFileChooser &chooser)
+{
+    const QString proposed = m_folder + (m_baseName.isEmpty() ? u"myalbum.xml"_s : m_baseName + u".xml"_s);
+    const QString chosen = chooser ? chooser(proposed) : QString();
+    if (chosen.isEmpty())
+        return false;
+    const QFileInfo file(chosen);
+    SetFolderFromPath(IncludeTrailingSlash(file.absolutePath()));
+    SetBaseNameFromFileName(file.fileName());
+    WriteOutput(m_folder, m_baseName, false);
+    ClearModified();
+    emit RequiredFilesRequested();
+    return true;
+}
+
+QString FflashMovie::GetHtmlSnippet(const SaveFileChooser &chooser)
+{
+    if (m_baseName.isEmpty())
+        Save(chooser);
+    if (m_baseName.isEmpty())
+        return {};
+    BuildHtmlPage(m_baseName + u".swf"_s);
+    return m_htmlSnippet;
+}
+
+int FflashMovie::CollectUploadFiles(const SaveFileChooser &chooser)
+{
+    UploadFiles.clear();
+    UploadImageFiles.clear();
+    // Save already shows the Files to Upload window; it is not shown a second time.
+    if (m_baseName.isEmpty() || Modified())
+        Save(chooser);
+    FillUploadLists();
+    return int(UploadFiles.size() + UploadImageFiles.size());
+}
+
+void FflashMovie::FillUploadLists()
+{
+    UploadFiles.clear();
+    UploadImageFiles.clear();
+    const QString swf = m_baseName + u".swf"_s;
+    // No player movie ships with Fotovia: list one only when the gallery folder has it.
+    if (QFileInfo(m_folder + swf).isFile())
+        UploadFiles.append(swf);
+    UploadFiles.append(m_baseName + u".html"_s);
+    UploadFiles.append(m_baseName + u".xml"_s);
+    if (QFileInfo(m_folder + u"fotovia-player.js"_s).isFile())
+        UploadFiles.append(u"fotovia-player.js"_s);
+    if (m_backgroundImageOn && !m_backgroundImageName.isEmpty())
+        UploadFiles.append(m_backgroundImageName);
+    if (!m_mouseOverSoundName.isEmpty())
+        UploadFiles.append(m_mouseOverSoundName);
+    if (!m_backgroundSoundName.isEmpty())
+        UploadFiles.append(m_backgroundSoundName);
+    for (FflashComponentBaseClass *component : std::as_const(m_components))
+        component->CollectFiles();
+    for (FThummnailCatagory *album : m_thumbnailStrip->Albums())
+        album->CollectFiles();
+}
+
+GalleryLoadReport FflashMovie::LoadFromFile(const QString &path)
+{
+    return GalleryLoader(*this).Load(path);
 }

@@ -7,12 +7,26 @@
 #include <QList>
 #include <QStringList>
 
+#include <functional>
+
 class FflashComponentBaseClass;
 class FflashImageDisplay;
 class FflashButtonClass;
 class FflashThumbnailerClass;
 class FCatagoryMenuStyle;
 class FThummnailCatagoryPanel;
+
+// Asks the user where to save: given the proposed path (folder + file name), returns the chosen
+// path, or the empty text for Cancel.
+using SaveFileChooser = std::function<QString(const QString &proposedPath)>;
+
+// What a load found, for the window to tell the user.
+struct GalleryLoadReport
+{
+    bool recognised = false;    // false: "This file cannot be opened in Fotovia!"
+    QString error;              // the parser's or a conversion error, empty when none
+    QStringList undecodable;    // photos that exist but could not be read
+};
 
 // The gallery: the design canvas and the document at once. It holds every gallery-wide
 // setting, owns the five components, knows its file, tracks unsaved changes and keeps the
@@ -74,6 +88,9 @@ public:
     void SetBackgroundSound(const QString &path);
     void SetMouseOverSound(const QString &path);
     void SetBackgroundSoundName(const QString &name);
+    // Deletes the working copies of the two sounds; a load that brings its own sounds calls
+    // this first, so that reopening and saving a gallery keeps its sound names.
+    void ReleaseSoundWorkCopies();
     void SetMouseOverSoundName(const QString &name);
 
     // File identity.
@@ -112,7 +129,8 @@ public:
     void AddUploadImageFile(const QString &name);
     // An image file that the published gallery no longer needs (removed at the next save).
     void ForgetPublishedImageFile(const QString &name);
-    QStringList ForgottenPublishedImageFiles() const { return m_forgottenImageFiles; }
+    // The forgotten names of a published folder, taken off the list.
+    QStringList TakeForgottenPublishedImageFiles(const QString &folder);
     // A working file that a save could not copy.
     void ReportMissingImageFile(const QString &path);
     QStringList TakeMissingImageFiles();
@@ -120,12 +138,30 @@ public:
     QString WriteXml() override;
     void ShowGalleryProperties() override;
 
+    // Saving and publishing. Save asks chooser for the file; false when the user cancelled.
+    // Write failures throw InOutError and leave the previous files intact.
+    bool Save(const SaveFileChooser &chooser);
+    void WriteOutput(const QString &folder, const QString &baseName, bool forPreview);
+    QString BuildHtmlPage(const QString &movie);
+    // The object/embed code; saves first when the gallery has no name yet (empty when cancelled).
+    QString GetHtmlSnippet(const SaveFileChooser &chooser);
+    // Rebuilds UploadFiles and UploadImageFiles, saving first when needed.
+    int CollectUploadFiles(const SaveFileChooser &chooser);
+    void FillUploadLists();
+
+    // Rebuilds this (fresh) gallery from a gallery file.
+    GalleryLoadReport LoadFromFile(const QString &path);
+
 signals:
     void ModifiedChanged(bool modified);
     void SelectionChanged(FflashObjectBaseClass *selected);
     void FocusRequested(FflashObjectBaseClass *object);
     void GalleryPropertiesChanged();
     void ZOrderChanged();
+    // The Files to Upload window should show this gallery's code and lists.
+    void RequiredFilesRequested();
+    // A save could not find these working files ("No Src Big Image Found").
+    void ImageFilesMissing(const QStringList &paths);
 
 protected:
     void SizeChanged() override;
@@ -172,6 +208,11 @@ private:
     FflashObjectBaseClass *m_selectedObject = nullptr;
     int m_lastWidth = 500;
     int m_lastHeight = 462;
-    QStringList m_forgottenImageFiles;
+    QList<QPair<QString, QString>> m_forgottenImageFiles; // published folder, file name
+    QString m_htmlWidth;
+    QString m_htmlHeight;
+    QString m_htmlMovie;
+    QString m_htmlSnippet;
+    QString m_htmlPage;
     QStringList m_missingImageFiles;
 };
