@@ -47,3 +47,15 @@ ProcessResult RunProgram(const QString &program, const QStringList &arguments, i
     result.err = QString::fromUtf8(process.readAllStandardError());
     return result;
 }
+
+#include "app/AppFolders.h"
+
+TestAppFolder::TestAppFolder()
+{
+    const QString built = BuiltAppFolder();
+    for (const QString &file : {u"background sounds/butteryLoop1.mp3"_s, u"mouseover sounds/default.mp3"_s}) {
+        QDir().mkpath(QFileInfo(Path(file)).absolutePath());
+        QFile::copy(built + file, Path(file));
+    }
+    AppFolders::Setup(Path());
+}
