@@ -24,3 +24,72 @@ TEST(CliTool, UnknownCommandsAndBadOptionsFailClearly)
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_TRUE(r.err.contains(u"--app-folder needs a folder"_s));
 }
+
+#include <QDir>
+#include <QFileInfo>
+#include <QImage>
+#include <QTemporaryDir>
+
+TEST(CliTool, NewWritesTheNewGalleryFolder)
+{
+    QTemporaryDir out;
+    const QString xml = out.path() + u"/myalbum.xml"_s;
+    const ProcessResult r = RunProgram(u"fotovia-cli"_s, {u"new"_s, xml});
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    EXPECT_EQ(ReadFile(xml), ReadFile(TestDataPath(u"new-gallery.xml"_s)));
+    for (const QString &name : {u"myalbum.html"_s, u"default.mp3"_s, u"butteryloop1.mp3"_s, u"images"_s})
+        EXPECT_TRUE(QFileInfo::exists(out.path() + u'/' + name)) << name.toStdString();
+    EXPECT_TRUE(r.err.isEmpty()) << r.err.toStdString();
+}
+
+TEST(CliTool, ResaveGivesTheSameGalleryFileAndInfoDescribesIt)
+{
+    QTemporaryDir out;
+    const QString photos = out.path() + u"/photos"_s;
+    QDir().mkpath(photos);
+    for (const QString &name : {u"b.png"_s, u"a.jpg"_s, u"notes.txt"_s}) {
+        QImage picture(64, 48, QImage::Format_RGB32);
+        picture.fill(Qt::darkCyan);
+        picture.save(photos + u'/' + name, name.endsWith(u".txt"_s) ? "PNG" : nullptr);
+    }
+    const QString built = out.path() + u"/site/gallery.xml"_s;
+    QDir().mkpath(out.path() + u"/site"_s);
+    ProcessResult r = RunProgram(u"fotovia-cli"_s, {u"build"_s, photos, built, u"--album"_s, u"Sea & Sky"_s});
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+
+    r = RunProgram(u"fotovia-cli"_s, {u"info"_s, built});
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    EXPECT_EQ(r.out, u"size 500x462\nalbum \"Sea & Sky\" 2 images\n"_s);
+
+    const QString again = out.path() + u"/copy/gallery.xml"_s;
+    QDir().mkpath(out.path() + u"/copy"_s);
+    r = RunProgram(u"fotovia-cli"_s, {u"resave"_s, built, again});
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    EXPECT_EQ(ReadFile(again), ReadFile(built));
+    EXPECT_TRUE(ReadFile(built).contains("bigimage1=\"images/a.jpg\""));
+}
+
+TEST(CliTool, CommandErrorsExitWithStatusOne)
+{
+    QTemporaryDir out;
+    const QString notGallery = WriteFile(out.path() + u"/other.xml"_s, "<?xml version=\"1.0\"?><other/>");
+    struct Case { QStringList args; const char16_t *message; };
+    const Case cases[] = {
+        {{u"new"_s}, u"new needs one argument"},
+        {{u"new"_s, out.path() + u"/missing/dir/g.xml"_s}, u"does not exist"},
+        {{u"build"_s, out.path() + u"/nophotos"_s, out.path() + u"/g.xml"_s}, u"is not a folder"},
+        {{u"build"_s, out.path(), out.path() + u"/g.xml"_s, u"--size"_s, u"999x1"_s}, u"unknown size '999x1'"},
+        {{u"info"_s, notGallery}, u"This file cannot be opened in Fotovia!"},
+        {{u"resave"_s, out.path() + u"/none.xml"_s, out.path() + u"/g.xml"_s}, u"does not exist"},
+    };
+    for (const Case &c : cases) {
+        const ProcessResult r = RunProgram(u"fotovia-cli"_s, c.args);
+        EXPECT_EQ(r.exitCode, 1) << c.args.join(u' ').toStdString();
+        EXPECT_TRUE(r.err.contains(QString::fromUtf16(c.message))) << r.err.toStdString();
+    }
+    for (const QString &command : {u"new"_s, u"build"_s, u"resave"_s, u"info"_s}) {
+        const ProcessResult r = RunProgram(u"fotovia-cli"_s, {command, u"--help"_s});
+        EXPECT_EQ(r.exitCode, 0);
+        EXPECT_TRUE(r.out.startsWith(u"Usage: fotovia-cli "_s + command)) << r.out.toStdString();
+    }
+}
