@@ -48,6 +48,8 @@ QString GalleryWriter::BuildSnippet(const QString &width, const QString &height,
             + u"\" height=\""_s + height + u'"',
         u" name=\"Pellicon\" scale=\"noscale\" salign=\"lt\" align=\"middle\" type=\"application/x-shockwave-flash\""_s,
         u" pluginspage=\"http://www.macromedia.com/go/getflashplayer\" /></object>"_s,
+        // Browsers no longer play the movie: the player script replaces the object with the gallery.
+        u"<script src=\""_s + PlayerScript + u"\"></script>"_s,
     };
     return lines.join(XmlEol);
 }

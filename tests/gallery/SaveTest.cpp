@@ -154,9 +154,10 @@ TEST_F(Saving, SnippetAndPage)
         u"<param name=\"bgcolor\" value=\"#ffffff\" />"_s,
         u"<embed src=\"my gallery.swf\" quality=\"high\" bgcolor=\"#ffffff\" width=\"500\" height=\"462\""_s,
         u" name=\"Pellicon\" scale=\"noscale\" salign=\"lt\" align=\"middle\" type=\"application/x-shockwave-flash\""_s,
-        u" pluginspage=\"http://www.macromedia.com/go/getflashplayer\" /></object>"_s}));
+        u" pluginspage=\"http://www.macromedia.com/go/getflashplayer\" /></object>"_s,
+        u"<script src=\"fotovia-player.js\"></script>"_s}));
     const QStringList page = GalleryWriter::BuildPage(snippet).split(u"\r\n"_s);
-    ASSERT_EQ(page.size(), 3 + 4 + 1 + 11 + 4 + 1);
+    ASSERT_EQ(page.size(), 3 + 4 + 1 + 12 + 4 + 1);
     EXPECT_EQ(page[0], u"<html>"_s);
     EXPECT_EQ(page[1], u"<head><meta http-equiv=\"Content-Type\" content=\"text/html; charset=utf-8\" /></head>"_s);
     EXPECT_EQ(page[7], u"<!-- Here is the HTML that you need to copy and paste into your page -->"_s);
