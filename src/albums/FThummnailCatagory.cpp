@@ -2,6 +2,8 @@
 
 #include "FCatagoryMenuStyle.h"
 #include "FThummnailImageData.h"
+#include "ImageImportQueue.h"
+#include "ImportProgress.h"
 #include "app/AppFolders.h"
 #include "app/Utils.h"
 #include "components/FflashThumbnailerClass.h"
@@ -11,6 +13,10 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QFontMetrics>
+#include <QPointer>
+#include <QSet>
+
+#include <deque>
 
 using namespace Qt::StringLiterals;
 
@@ -81,7 +87,13 @@ FThummnailImageData *FThummnailCatagory::AddImage(const QString &path)
     auto *image = new FThummnailImageData;
     m_images.append(image);
     image->album = this;
-    image->ImportImage(path);
+    image->ImportImage(path); // also refreshes the strip's preview
+    FinishAddedImage(image);
+    return image;
+}
+
+void FThummnailCatagory::FinishAddedImage(FThummnailImageData *image)
+{
     if (m_images.size() == 1) {
         SetCover(AppFolders::ImagesWorkFolder() + image->thumbFileName);
         if (IsFirstAlbum())
@@ -91,10 +103,126 @@ FThummnailImageData *FThummnailCatagory::AddImage(const QString &path)
     LayoutThumbnails();
     SelectImage(image, false);
     MarkDocumentModified();
-    if (Document() && Document()->ThumbnailStrip())
-        Document()->ThumbnailStrip()->RefreshPreview();
     emit ImagesChanged();
-    return image;
+}
+
+bool FThummnailCatagory::IsFolderPictureEntry(const QString &name)
+{
+    static const QStringList extensions = {u".jpg"_s, u".jpeg"_s, u".gif"_s, u".bmp"_s, u".png"_s, u".tif"_s};
+    return extensions.contains(FileExtension(name).toLower());
+}
+
+AddImagesResult FThummnailCatagory::AddImages(const QStringList &paths, const AddImagesOptions &options)
+{
+    ImportProgress *progress = options.progress ? options.progress : ImportProgress::Current();
+    AddImagesResult result;
+    if (options.addFlow)
+        progress->SetTotal(int(paths.size()));
+
+    // A photo on its way through the workers. Its names are foreseen when it is handed out (the
+    // files of the photos before it count as made); they are checked again when it is added,
+    // after the photos before it have really been made, and its files are written only then.
+    struct Pending
+    {
+        qsizetype index = 0;
+        QString sourcePath;
+        FThummnailImageData::WorkingNames names;
+        bool reserves = false; // its source exists, so it is expected to make its files
+        std::shared_ptr<ImageImportQueue::Task> task;
+    };
+    std::deque<Pending> pending;
+    QSet<QString> promised; // working names of pending photos that are expected to make files
+    qsizetype next = 0;
+    const auto importable = [&](qsizetype i) {
+        return !options.folderEntries || IsFolderPictureEntry(FileNamePart(paths[i]));
+    };
+    const auto thumbSourceFor = [](const QString &sourcePath, const QString &thumbName) -> QString {
+        return IncludeTrailingSlash(QFileInfo(sourcePath).path()) + thumbName;
+    };
+    const size_t ahead = size_t(ImageImportQueue::WorkerCount()) + 1;
+    const auto handOut = [&] {
+        FThummnailImageData probe; // resolves paths against this album's gallery folder
+        probe.album = this;
+        while (pending.size() < ahead && next < paths.size()) {
+            const qsizetype i = next++;
+            if (!importable(i))
+                continue;
+            Pending p;
+            p.index = i;
+            p.sourcePath = probe.ResolveSourcePath(paths[i]);
+            p.names = FThummnailImageData::NamesFor(FileNamePart(paths[i]), promised);
+            p.reserves = QFileInfo(p.sourcePath).isFile();
+            if (p.reserves) {
+                promised.insert(p.names.big);
+                promised.insert(p.names.thumb);
+            }
+            p.task = ImageImportQueue::Start(ImportJob::WithCurrentSettings(p.sourcePath, thumbSourceFor(p.sourcePath, p.names.thumb)));
+            pending.push_back(std::move(p));
+        }
+    };
+    const auto abandonPending = [&] {
+        for (const Pending &p : pending)
+            p.task->Abandon();
+    };
+
+    const QPointer<FThummnailCatagory> self(this);
+    for (qsizetype i = 0; i < paths.size(); ++i) {
+        if (options.addFlow) {
+            if (progress->Cancelled()) {
+                result.cancelled = true;
+                break;
+            }
+            progress->Step();
+        }
+        if (!importable(i))
+            continue;
+        handOut();
+        Q_ASSERT(!pending.empty() && pending.front().index == i);
+        const Pending p = pending.front();
+        pending.pop_front();
+        if (p.reserves) {
+            promised.remove(p.names.big);
+            promised.remove(p.names.thumb);
+        }
+        handOut(); // keep the workers busy while this photo is finished
+
+        const QString name = FileNamePart(paths[i]);
+        FThummnailImageData::ReportLoading(progress, name);
+        ImageImportQueue::Wait(p.task);
+        if (!self) { // the album went (with its images) while window events ran
+            abandonPending();
+            return AddImagesResult{{}, result.undecodable, true};
+        }
+
+        // The names AddImage would give now that every photo before this one is made.
+        const FThummnailImageData::WorkingNames names = FThummnailImageData::NamesFor(name);
+        ImportOutcome outcome = p.task->Outcome();
+        if (names != p.names) {
+            const QString foreseen = thumbSourceFor(p.sourcePath, p.names.thumb);
+            const QString actual = thumbSourceFor(p.sourcePath, names.thumb);
+            if (QFileInfo(foreseen).isFile() || QFileInfo(actual).isFile())
+                outcome = ImageProcessor::Process(ImportJob::WithCurrentSettings(p.sourcePath, actual));
+        }
+        if (outcome.result == ImportOutcome::Result::Undecodable) {
+            result.undecodable.append(ImportFailure{p.sourcePath, outcome.failure});
+            if (!options.keepUndecodable)
+                continue;
+        }
+
+        auto *image = new FThummnailImageData;
+        m_images.append(image);
+        image->album = this;
+        image->sourcePath = p.sourcePath;
+        image->bigFileName = names.big;
+        image->thumbFileName = names.thumb;
+        image->ApplyOutcome(outcome, progress);
+        if (Document() && Document()->ThumbnailStrip())
+            Document()->ThumbnailStrip()->RefreshPreview();
+        FinishAddedImage(image);
+        result.added.append(image);
+    }
+    abandonPending();
+    return result;
 }
 
 FThummnailImageData *FThummnailCatagory::TakeImage(FThummnailImageData *image)

@@ -1,11 +1,37 @@
 #pragma once
 
+#include "ImageProcessor.h"
 #include "components/FflashComponentBaseClass.h"
 
 #include <QList>
 
 class FThummnailImageData;
 class FCatagoryMenuStyle;
+class ImportProgress;
+
+// How AddImages takes its list of files.
+struct AddImagesOptions
+{
+    // Where the progress calls go; nullptr: ImportProgress::Current().
+    ImportProgress *progress = nullptr;
+    // The add-images flow: SetTotal(number of paths) first, then before each path
+    // Cancelled() (a cancel stops the run there) and Step(). Off for a gallery being opened.
+    bool addFlow = true;
+    // The paths are the entries of a folder listing ("Add a Folder"): entries whose lower-cased
+    // extension is not ".jpg", ".jpeg", ".gif", ".bmp", ".png" or ".tif" are counted, not added.
+    bool folderEntries = false;
+    // A file that exists but cannot be decoded: false, it is not added (the user adds photos);
+    // true, it stays in the album with names but without files, as a missing file does (a
+    // gallery being opened). Either way it is listed in AddImagesResult::undecodable.
+    bool keepUndecodable = false;
+};
+
+struct AddImagesResult
+{
+    QList<FThummnailImageData *> added; // in the order of the paths
+    QList<ImportFailure> undecodable;   // ImportFailure::Message makes the one message for them
+    bool cancelled = false;
+};
 
 // One photo album: its tile in the album menu (cover, name, description) and its images.
 class FThummnailCatagory : public FflashComponentBaseClass
@@ -38,6 +64,13 @@ public:
     void RefreshCover();
 
     FThummnailImageData *AddImage(const QString &path);
+    // AddImage for many files at once: the photos are decoded and scaled on worker threads (one
+    // per core) while the window thread keeps running its events, and the images are added in
+    // the order of paths with exactly the names, files and progress calls that AddImage one by
+    // one would give.
+    AddImagesResult AddImages(const QStringList &paths, const AddImagesOptions &options = {});
+    // The extensions that the Add a Folder flow imports.
+    static bool IsFolderPictureEntry(const QString &name);
     // Takes an image out of the album (the caller owns it afterwards).
     FThummnailImageData *TakeImage(FThummnailImageData *image);
     void DeleteImage(FThummnailImageData *image);
@@ -63,6 +96,8 @@ protected:
 
 private:
     bool IsFirstAlbum() const;
+    // AddImage after the import: cover, first caption, thumbnail layout, selection, modified.
+    void FinishAddedImage(FThummnailImageData *image);
     void MarkDocumentModified();
 
     QString m_name;

@@ -10,6 +10,13 @@ public:
     // Throws InOutError naming a folder that cannot be created.
     static void Setup(const QString &appFolder);
 
+    // The application folder when none is given: the program's own folder in a build tree,
+    // or the shared data folder beside an installed program (<prefix>/share/fotovia).
+    static QString DefaultAppFolder();
+    // Where the working folder lives: in the application folder when that is writable,
+    // otherwise (an installed program) in the user's own data folder.
+    static QString WorkRootFor(const QString &appFolder);
+
     // Points the folder values at appFolder without creating or emptying anything.
     static void Assign(const QString &appFolder, const QString &tempFolder);
 

@@ -8,6 +8,7 @@
 #include "components/FflashThumbnailerClass.h"
 #include "gallery/FflashMovie.h"
 #include "gallery/XmlText.h"
+#include "publish/PublishCli.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -32,6 +33,9 @@ const char *const GeneralHelp =
     "  resave IN.xml OUT.xml\n"
     "                   Open a gallery and save it as OUT.xml.\n"
     "  info GALLERY.xml Print a gallery's size and its albums.\n"
+    "  profiles [add]   List the stored server profiles, or add one.\n"
+    "  upload GALLERY.xml --profile NAME\n"
+    "                   Upload a saved gallery to a profile's server.\n"
     "  help [COMMAND]   Show this help, or the help of one command.\n"
     "\n"
     "Options:\n"
@@ -96,6 +100,11 @@ int CliTool::Help(const QString &command)
         : command == u"resave"_s           ? ResaveHelp
         : command == u"info"_s             ? InfoHelp
                                            : nullptr;
+    if (PublishCli::Handles(command)) {
+        m_out << PublishCli::Help(command);
+        m_out.flush();
+        return 0;
+    }
     if (text) {
         m_out << text;
         m_out.flush();
@@ -242,6 +251,12 @@ int CliTool::Run(const QString &appFolder, const QStringList &arguments)
     const QHash<QString, Command> commands = {
         {u"new"_s, &CliTool::New}, {u"build"_s, &CliTool::Build},
         {u"resave"_s, &CliTool::Resave}, {u"info"_s, &CliTool::Info}};
+    if (PublishCli::Handles(command)) {
+        if (!PrepareWorkFolder(appFolder))
+            return Fail(u"could not create a working folder"_s);
+        QTextStream in(stdin);
+        return PublishCli(in, m_out, m_err).Run(command, rest);
+    }
     if (!commands.contains(command))
         return Fail(u"unknown command '%1'; see fotovia-cli --help"_s.arg(command));
     if (!PrepareWorkFolder(appFolder))

@@ -1,6 +1,7 @@
 // fotovia-cli: the command-line tool.
 
 #include "app/CliTool.h"
+#include "app/AppFolders.h"
 #include "app/CommandLine.h"
 #include "app/Utils.h"
 
@@ -30,7 +31,7 @@ int main(int argc, char *argv[])
 
     QTextStream out(stdout);
     QTextStream err(stderr);
-    const CommonOptions options = ParseCommonOptions(QGuiApplication::arguments(), ApplicationFolder());
+    const CommonOptions options = ParseCommonOptions(QGuiApplication::arguments(), AppFolders::DefaultAppFolder());
     if (!options.error.isEmpty()) {
         err << "fotovia-cli: " << options.error << "\n";
         return 1;

@@ -5,11 +5,11 @@
 #include "app/CommandLine.h"
 #include "app/Errors.h"
 #include "app/SingleInstance.h"
+#include "app/TwMain.h"
 #include "app/Utils.h"
+#include "gallery/TpreviewWindow.h"
 
 #include <QApplication>
-#include <QMainWindow>
-
 
 #include <cstdio>
 
@@ -17,11 +17,12 @@ using namespace Qt::StringLiterals;
 
 int main(int argc, char *argv[])
 {
+    TpreviewWindow::PrepareWebEngine();
     QApplication app(argc, argv);
     QApplication::setApplicationName(u"Fotovia"_s);
     QApplication::setApplicationDisplayName(u"Fotovia"_s);
 
-    const CommonOptions options = ParseCommonOptions(QApplication::arguments(), ApplicationFolder());
+    const CommonOptions options = ParseCommonOptions(QApplication::arguments(), AppFolders::DefaultAppFolder());
     if (!options.error.isEmpty()) {
         std::fprintf(stderr, "fotovia: %s\n", qPrintable(options.error));
         return 2;
@@ -41,9 +42,7 @@ int main(int argc, char *argv[])
         return 1;
     }
 
-    QMainWindow window;
-    window.setWindowTitle(u"Fotovia"_s);
-    window.resize(900, 640);
+    TwMain window;
     QObject::connect(&instance, &SingleInstance::ActivationRequested, &window, [&window] {
         window.showNormal();
         window.raise();

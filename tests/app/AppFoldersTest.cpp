@@ -75,3 +75,17 @@ TEST_F(AppFoldersTest, MissingApplicationFolderIsReported)
 {
     EXPECT_THROW(AppFolders::Setup(App(u"does/not/exist/"_s)), InOutError);
 }
+
+TEST_F(AppFoldersTest, AnInstalledProgramWorksInTheUsersOwnFolder)
+{
+    for (const QString &f : {u"share/fotovia/swf"_s, u"share/fotovia/background sounds"_s, u"share/fotovia/mouseover sounds"_s})
+        QDir().mkpath(App(f));
+    WriteFile(App(u"share/fotovia/tips.txt"_s), "A tip");
+    qputenv("XDG_DATA_HOME", App(u"home"_s).toUtf8());
+    AppFolders::Setup(App(u"share/fotovia/"_s));
+    qunsetenv("XDG_DATA_HOME");
+    EXPECT_EQ(AppFolders::TempFolder(), App(u"home/fotovia/temp/"_s));
+    EXPECT_TRUE(QFileInfo(App(u"home/fotovia/temp/images"_s)).isDir());
+    EXPECT_EQ(AppFolders::SwfFolder(), App(u"share/fotovia/swf/"_s));
+    EXPECT_FALSE(QFileInfo::exists(App(u"share/fotovia/temp"_s)));
+}

@@ -1,0 +1,86 @@
+#include "ImageImportQueue.h"
+
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QObject>
+#include <QThread>
+#include <QThreadPool>
+
+namespace {
+
+// Tells the window thread that some task has finished.
+class FinishedNotifier : public QObject
+{
+    Q_OBJECT
+signals:
+    void TaskFinished();
+};
+
+struct Runtime
+{
+    // Declared first, destroyed last: the pool waits for its workers before the notifier goes.
+    FinishedNotifier notifier;
+    QThreadPool pool;
+
+    Runtime() { pool.setMaxThreadCount(std::max(1, QThread::idealThreadCount())); }
+};
+
+Runtime &Workers()
+{
+    static Runtime runtime;
+    return runtime;
+}
+
+} // namespace
+
+void ImageImportQueue::Task::Run()
+{
+    {
+        // Pairs with the lock in Start: the job is visible here whatever the pool does.
+        std::lock_guard lock(m_mutex);
+    }
+    if (!m_abandoned.load(std::memory_order_acquire))
+        m_outcome = ImageProcessor::Process(m_job);
+    {
+        std::lock_guard lock(m_mutex);
+        m_done.store(true, std::memory_order_release);
+    }
+    m_finished.notify_all();
+    emit Workers().notifier.TaskFinished();
+}
+
+int ImageImportQueue::WorkerCount()
+{
+    return Workers().pool.maxThreadCount();
+}
+
+std::shared_ptr<ImageImportQueue::Task> ImageImportQueue::Start(const ImportJob &job)
+{
+    auto task = std::make_shared<Task>(job);
+    {
+        std::lock_guard lock(task->m_mutex);
+    }
+    Workers().pool.start([task] { task->Run(); });
+    return task;
+}
+
+void ImageImportQueue::Wait(const std::shared_ptr<Task> &task)
+{
+    if (task->Done())
+        return;
+    QCoreApplication *app = QCoreApplication::instance();
+    if (app && QThread::currentThread() == app->thread()) {
+        QEventLoop loop;
+        // Queued: the signal comes from a worker; a finish that happens before exec() is waiting
+        // in the event queue and ends the loop at once.
+        QObject::connect(&Workers().notifier, &FinishedNotifier::TaskFinished, &loop, &QEventLoop::quit,
+                         Qt::QueuedConnection);
+        while (!task->Done())
+            loop.exec();
+        return;
+    }
+    std::unique_lock lock(task->m_mutex);
+    task->m_finished.wait(lock, [&] { return task->Done(); });
+}
+
+#include "ImageImportQueue.moc"

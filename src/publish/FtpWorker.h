@@ -1,0 +1,82 @@
+#pragma once
+
+#include "FtpSession.h"
+
+#include <QByteArray>
+#include <QObject>
+#include <QString>
+
+#include <atomic>
+#include <memory>
+
+typedef void CURL;
+
+// The libcurl side of an FtpSession. Lives on the session's worker thread and runs one request at
+// a time on one easy handle, so that the control connection and its login are reused from one
+// request to the next. Reports back by queuing calls onto the session's thread.
+class FtpWorker : public QObject
+{
+    Q_OBJECT
+public:
+    using Request = FtpRequest;
+
+    FtpWorker(FtpSession *session, std::shared_ptr<std::atomic<int>> generation);
+    ~FtpWorker() override;
+
+    void Execute(const Request &request);
+
+    // libcurl callbacks.
+    void OnDebug(int type, const QByteArray &data);
+    bool OnProgress(qint64 total, qint64 now);
+
+private:
+    struct Outcome
+    {
+        int code = FtpSession::NoError;
+        QString text;
+    };
+
+    bool Sftp() const;
+    QString BaseUrl() const;
+    QString FolderUrl(const QString &path) const;
+    QString FileUrl(const QString &path) const;
+    void Setup(const QString &url);
+    Outcome Perform();
+    Outcome Translate(int curlCode);
+    Outcome DoConnect(const Request &r);
+    Outcome DoList(const QString &folder, QList<FtpListItem> *items);
+    Outcome DoPut(const QString &local, const QString &remote);
+    Outcome DoMakeFolder(const QString &remote);
+    Outcome DoAttributes(const QString &remote, qint64 *size);
+    void Close();
+
+    template <typename F> void Post(F &&f);
+
+    FtpSession *m_session;
+    std::shared_ptr<std::atomic<int>> m_generation;
+    int m_requestGeneration = 0;
+    CURL *m_curl = nullptr;
+    FtpConnectSettings m_settings;
+    bool m_noMlsd = false;
+    QString m_entryPath = QStringLiteral("/");
+    QString m_lastCommand;
+    int m_lastReplyCode = 0;
+    QByteArray m_received;
+    char m_errorBuffer[256] = {};
+    qint64 m_lastProgress = -1;
+    bool m_reportProgress = false;
+
+public:
+    // Filled by the certificate and host key checks during a request.
+    struct TrustCheck
+    {
+        QStringList trusted;
+        QString host;
+        QString foundFingerprint;
+        QString reason;
+        bool refused = false;
+    };
+
+private:
+    TrustCheck m_trust;
+};

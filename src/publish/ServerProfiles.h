@@ -1,0 +1,48 @@
+#pragma once
+
+#include "JDServerData.h"
+
+#include <QList>
+#include <QString>
+
+// The ordered list of server profiles and its per-user store. Each profile is one subkey of
+// ProfilesKey, named after its ItemName, holding string values. Every operation opens the store
+// afresh, as registry keys are opened, so two lists never hold stale copies of the file.
+class ServerProfiles
+{
+public:
+    static const QString ProfilesKey; // "Software\Pellicon Software\Internet\Profiles"
+    static const QString KEY;         // the password key
+    static const QString SaveErrorText; // "Error 1: Could not save the server profiles."
+
+    // storePath: the settings file; empty for the per-user one.
+    explicit ServerProfiles(const QString &storePath = {});
+
+    QList<JDServerData> &Items() { return m_items; }
+    const QList<JDServerData> &Items() const { return m_items; }
+    int Count() const { return int(m_items.size()); }
+    // The profile named exactly so, or -1.
+    int IndexOf(const QString &name) const;
+
+    // Fills the list from the store. Returns the error that stopped loading (a number value that is
+    // not a whole number), empty when none; the profiles read before it stay in the list.
+    QString loadProfiles();
+    // Writes every profile; false when the profiles key could be neither opened nor created (then
+    // nothing is written). A profile whose name cannot be a single key is skipped; its name is
+    // added to skipped when given.
+    bool saveProfiles(QStringList *skipped = nullptr);
+    void eraseProfileKey(const QString &name);
+    bool siteNameExists(const QString &name) const;
+    void addProfile(const JDServerData &profile);
+
+    enum class RenameResult { Renamed, NameTaken, SaveFailed };
+    RenameResult renameProfile(int index, const QString &newName);
+    void deleteProfile(int index);
+
+    static QString encodePassword(const QString &text);
+    static QString decodePassword(const QString &text);
+
+private:
+    QString m_storePath;
+    QList<JDServerData> m_items;
+};

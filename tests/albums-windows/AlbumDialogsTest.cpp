@@ -1,0 +1,280 @@
+#include "windows/WindowTestSupport.h"
+
+#include "albums/ImageResizeSettings.h"
+#include "albums/TwImageChooser.h"
+#include "albums/TwinSaveProgress.h"
+#include "albums/TwinimageLink.h"
+#include "app/MessageBox.h"
+#include "app/SettingsStore.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+class AlbumDialogsTest : public WindowTest
+{
+protected:
+    void SetUp() override
+    {
+        WindowTest::SetUp();
+        ImageResizeSettings::Instance() = ImageResizeSettings();
+        m_store = std::make_unique<SettingsStore>(TempPath(u"settings.ini"_s));
+    }
+    void TearDown() override
+    {
+        m_store.reset();
+        ImageResizeSettings::Instance() = ImageResizeSettings();
+        WindowTest::TearDown();
+    }
+    std::unique_ptr<SettingsStore> m_store;
+};
+
+const QString NoResizeWarning = u"This may greatly increase the time it takes to load your photos!"_s;
+
+} // namespace
+
+TEST_F(AlbumDialogsTest, ChooserHasTheSevenEntriesWithTheDefaultSelected)
+{
+    TwImageChooser chooser(nullptr, m_store.get());
+    const QStringList expected = {u"640 x 480 "_s, u"800 x 600 (default)"_s, u"1024 x 768"_s, u"1152 x 864"_s,
+                                  u"1280 x 800"_s, u"1440 x 900"_s, u"NO RESIZE"_s};
+    QStringList entries;
+    for (int i = 0; i < chooser.ResizeList()->count(); ++i)
+        entries.append(chooser.ResizeList()->itemText(i));
+    EXPECT_EQ(entries, expected);
+    EXPECT_FALSE(chooser.ResizeList()->isEditable());
+    EXPECT_EQ(chooser.ResizeEntry(), u"800 x 600 (default)"_s);
+    EXPECT_EQ(chooser.windowTitle(), u"Add Images"_s);
+    const auto &settings = ImageResizeSettings::Instance();
+    EXPECT_TRUE(settings.resizeImages);
+    EXPECT_EQ(settings.maxWidth, 800);
+    EXPECT_EQ(settings.maxHeight, 600);
+}
+
+struct EntryCase
+{
+    const char *name;
+    const char16_t *entry;
+    bool resize;
+    int width;
+    int height;
+};
+
+class ChooserEntryTest : public AlbumDialogsTest, public ::testing::WithParamInterface<EntryCase>
+{
+};
+
+TEST_P(ChooserEntryTest, PickingAnEntrySetsTheBounds)
+{
+    const EntryCase &c = GetParam();
+    TwImageChooser chooser(nullptr, m_store.get());
+    chooser.show();
+    chooser.SetResizeEntry(u"NO RESIZE"_s);
+    chooser.SetResizeEntry(QString::fromUtf16(c.entry));
+    const auto &settings = ImageResizeSettings::Instance();
+    EXPECT_EQ(settings.resizeImages, c.resize);
+    if (c.resize) {
+        EXPECT_EQ(settings.maxWidth, c.width);
+        EXPECT_EQ(settings.maxHeight, c.height);
+    }
+    // The entry is kept for the next start.
+    TwImageChooser next(nullptr, m_store.get());
+    EXPECT_EQ(next.ResizeEntry(), QString::fromUtf16(c.entry));
+}
+
+INSTANTIATE_TEST_SUITE_P(Entries, ChooserEntryTest,
+    ::testing::Values(EntryCase{"Small", u"640 x 480 ", true, 640, 480},
+                      EntryCase{"Default", u"800 x 600 (default)", true, 800, 600},
+                      EntryCase{"Large", u"1024 x 768", true, 1024, 768},
+                      EntryCase{"Wide", u"1440 x 900", true, 1440, 900},
+                      EntryCase{"None", u"NO RESIZE", false, 0, 0}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+TEST_F(AlbumDialogsTest, NoResizeWarnsOnlyWhileTheDialogIsShown)
+{
+    TwImageChooser chooser(nullptr, m_store.get());
+    chooser.SetResizeEntry(u"NO RESIZE"_s); // not on the screen
+    EXPECT_TRUE(MessageBox::ShownTexts().isEmpty());
+    EXPECT_FALSE(ImageResizeSettings::Instance().resizeImages);
+    chooser.SetResizeEntry(u"1024 x 768"_s);
+    chooser.show();
+    chooser.SetResizeEntry(u"NO RESIZE"_s);
+    EXPECT_EQ(MessageBox::ShownTexts(), QStringList{NoResizeWarning});
+}
+
+TEST_F(AlbumDialogsTest, ASavedNoResizeAppliesAtStartWithoutAWarning)
+{
+    m_store->WriteString(TwImageChooser::SettingsKey(), u"ResizeEntry"_s, u"NO RESIZE"_s);
+    TwImageChooser chooser(nullptr, m_store.get());
+    EXPECT_EQ(chooser.ResizeEntry(), u"NO RESIZE"_s);
+    EXPECT_FALSE(ImageResizeSettings::Instance().resizeImages);
+    EXPECT_TRUE(MessageBox::ShownTexts().isEmpty());
+}
+
+TEST_F(AlbumDialogsTest, AnUnknownSavedEntryFallsBackToTheDefault)
+{
+    m_store->WriteString(TwImageChooser::SettingsKey(), u"ResizeEntry"_s, u"9999 x 1"_s);
+    TwImageChooser chooser(nullptr, m_store.get());
+    EXPECT_EQ(chooser.ResizeEntry(), u"800 x 600 (default)"_s);
+    EXPECT_EQ(ImageResizeSettings::Instance().maxWidth, 800);
+}
+
+struct KeyCase
+{
+    const char *name;
+    int key;
+    bool chosen;
+    bool individual;
+};
+
+class ChooserKeyTest : public AlbumDialogsTest, public ::testing::WithParamInterface<KeyCase>
+{
+};
+
+TEST_P(ChooserKeyTest, EnterAddsImagesAndEscAddsAFolder)
+{
+    const KeyCase &c = GetParam();
+    TwImageChooser chooser(nullptr, m_store.get());
+    chooser.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&chooser));
+    QTest::keyClick(&chooser, Qt::Key(c.key));
+    EXPECT_EQ(chooser.Chosen(), c.chosen);
+    if (c.chosen) {
+        EXPECT_EQ(chooser.IndividualFiles(), c.individual);
+    }
+    EXPECT_FALSE(chooser.isVisible());
+}
+
+INSTANTIATE_TEST_SUITE_P(Keys, ChooserKeyTest,
+    ::testing::Values(KeyCase{"Enter", Qt::Key_Return, true, true}, KeyCase{"Esc", Qt::Key_Escape, true, false}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+TEST_F(AlbumDialogsTest, ClosingTheChooserOtherwiseChoosesNothing)
+{
+    TwImageChooser chooser(nullptr, m_store.get());
+    chooser.show();
+    chooser.close();
+    EXPECT_FALSE(chooser.Chosen());
+    // The buttons choose, and every showing starts without a choice.
+    chooser.show();
+    chooser.AddFolderButton()->click();
+    EXPECT_TRUE(chooser.Chosen());
+    EXPECT_FALSE(chooser.IndividualFiles());
+    chooser.show();
+    EXPECT_FALSE(chooser.Chosen());
+}
+
+TEST_F(AlbumDialogsTest, ChooserKeepsItsPlace)
+{
+    {
+        TwImageChooser chooser(nullptr, m_store.get());
+        chooser.show();
+        chooser.move(123, 87);
+        chooser.AddImagesButton()->click();
+    }
+    EXPECT_EQ(m_store->ReadInt(TwImageChooser::SettingsKey(), u"Left"_s, -1), 123);
+    EXPECT_EQ(m_store->ReadInt(TwImageChooser::SettingsKey(), u"Top"_s, -1), 87);
+    EXPECT_EQ(m_store->ReadInt(TwImageChooser::SettingsKey(), u"Width"_s, -1), 303);
+    EXPECT_EQ(m_store->ReadInt(TwImageChooser::SettingsKey(), u"Height"_s, -1), 245);
+    TwImageChooser next(nullptr, m_store.get());
+    EXPECT_EQ(next.pos(), QPoint(123, 87));
+}
+
+struct LinkCase
+{
+    const char *name;
+    const char16_t *before;
+    const char16_t *typed; // nullptr: the box left as it was filled
+    bool ok;
+    const char16_t *after;
+};
+
+class LinkDialogTest : public AlbumDialogsTest, public ::testing::WithParamInterface<LinkCase>
+{
+};
+
+TEST_P(LinkDialogTest, OkAndCancel)
+{
+    const LinkCase &c = GetParam();
+    TwinimageLink dialog;
+    dialog.Prepare(QString::fromUtf16(c.before));
+    const QString before = QString::fromUtf16(c.before);
+    EXPECT_EQ(dialog.LinkEdit()->text(), before.isEmpty() ? u"http://"_s : before);
+    dialog.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+    if (c.typed)
+        dialog.LinkEdit()->setText(QString::fromUtf16(c.typed));
+    if (c.ok)
+        QTest::keyClick(dialog.LinkEdit(), Qt::Key_Return); // Ok is the default button
+    else
+        dialog.CancelButton()->click();
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_EQ(dialog.Accepted(), c.ok);
+    if (c.ok) {
+        EXPECT_EQ(dialog.Result(), QString::fromUtf16(c.after));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, LinkDialogTest,
+    ::testing::Values(LinkCase{"PrefillKeepsEmpty", u"", nullptr, true, u""},
+                      LinkCase{"PrefillKeepsOld", u"http://a.example/", u"http://", true, u"http://a.example/"},
+                      LinkCase{"EmptiedClears", u"http://a.example/", u"", true, u""},
+                      LinkCase{"TypedReplaces", u"", u"http://b.example/x", true, u"http://b.example/x"},
+                      LinkCase{"CancelKeeps", u"http://a.example/", u"http://c.example/", false, u""}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+TEST_F(AlbumDialogsTest, EveryOpenStartsAfresh)
+{
+    TwinimageLink dialog;
+    TwinimageLink::SetNextAnswer(u"http://x.example/"_s);
+    dialog.Open(QString());
+    EXPECT_TRUE(dialog.Accepted());
+    EXPECT_EQ(dialog.Result(), u"http://x.example/"_s);
+    TwinimageLink::SetNextAnswer(std::nullopt);
+    dialog.Open(u"http://y.example/"_s);
+    EXPECT_FALSE(dialog.Accepted());
+    EXPECT_EQ(dialog.Result(), u"http://y.example/"_s);
+}
+
+TEST_F(AlbumDialogsTest, ProgressRowsBarAndCancel)
+{
+    TwinSaveProgress progress;
+    EXPECT_EQ(progress.windowTitle(), u"Loading Images"_s);
+    EXPECT_EQ(ImportProgress::Current(), &progress);
+    progress.SetTotal(4);
+    progress.Step();
+    progress.Step();
+    EXPECT_EQ(progress.LoadingRow(), u"Loading: 2 of 4 images"_s);
+    progress.SetCurrentImage(u"a.jpg"_s);
+    progress.SetStatus(u"Scaling..."_s);
+    progress.SetPercent(60);
+    EXPECT_EQ(progress.CurrentImageText(), u"a.jpg"_s);
+    EXPECT_EQ(progress.StatusText(), u"Scaling..."_s);
+    EXPECT_EQ(progress.BarPercent(), 60);
+    progress.CancelButton()->click();
+    EXPECT_TRUE(progress.Cancelled());
+    // Showing clears the cancel mark and the bar; the counter starts again with the total.
+    progress.ShowFor(nullptr);
+    EXPECT_FALSE(progress.Cancelled());
+    EXPECT_EQ(progress.BarPercent(), 0);
+    EXPECT_FALSE(progress.isModal());
+    progress.SetTotal(1);
+    EXPECT_EQ(progress.LoadingRow(), u"Loading: 0 of 1 images"_s);
+    progress.CloseProgress();
+    EXPECT_FALSE(progress.isVisible());
+}
+
+TEST_F(AlbumDialogsTest, ProgressUnregistersWhenItGoes)
+{
+    {
+        TwinSaveProgress progress;
+        EXPECT_EQ(ImportProgress::Current(), &progress);
+    }
+    EXPECT_NE(ImportProgress::Current(), nullptr);
+    ImportProgress::Current()->SetStatus(u"ignored"_s); // the silent sink
+}

@@ -1,0 +1,317 @@
+#include "FtpTestServer.h"
+#include "publish/FtpUploader.h"
+#include "support/TestSupport.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTcpServer>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// A saved gallery as the upload lists name it.
+struct GalleryFolder
+{
+    QTemporaryDir dir;
+    QStringList files{u"myalbum.swf"_s, u"myalbum.html"_s, u"myalbum.xml"_s, u"back.jpg"_s, u"default.mp3"_s};
+    QStringList images{u"cover.jpg"_s, u"IMG 1_t.jpg"_s, u"IMG 1.jpg"_s, u"b_t.jpg"_s, u"b.jpg"_s};
+
+    GalleryFolder()
+    {
+        for (const QString &f : files)
+            WriteFile(dir.path() + u'/' + f, "top " + f.toUtf8());
+        for (const QString &f : images)
+            WriteFile(dir.path() + u"/images/"_s + f, QByteArray(3000, 'i') + f.toUtf8());
+    }
+    QString Path() const { return dir.path(); }
+};
+
+// Everything the uploader tells its window.
+struct Recorder
+{
+    QStringList log;
+    QStringList status;
+    int loginFailed = 0;
+    int siteNotFound = 0;
+
+    explicit Recorder(FtpUploader &u)
+    {
+        QObject::connect(&u, &FtpUploader::LogCleared, [this] { log.clear(); });
+        QObject::connect(&u, &FtpUploader::LogLine, [this](const QString &t, int) { log.append(t); });
+        QObject::connect(&u, &FtpUploader::StatusText, [this](const QString &t) { status.append(t); });
+        QObject::connect(&u, &FtpUploader::LoginFailed, [this] { ++loginFailed; });
+        QObject::connect(&u, &FtpUploader::SiteNotFound, [this] { ++siteNotFound; });
+    }
+    QStringList Matching(const QString &prefix) const
+    {
+        QStringList out;
+        for (const QString &l : log) {
+            if (l.startsWith(prefix))
+                out.append(l.mid(prefix.size()));
+        }
+        return out;
+    }
+    QString LastStatus() const { return status.isEmpty() ? QString() : status.last(); }
+};
+
+JDServerData Profile(int port, int protocol = JDServerData::Ftp)
+{
+    JDServerData p = JDServerData::MakeNew(u"Test Site"_s, u"127.0.0.1"_s, u"tester"_s, u"secret"_s, {}, false, true);
+    p.Port = port;
+    p.Protocol = protocol;
+    p.Timeout = 20;
+    return p;
+}
+
+QStringList Sorted(QStringList l)
+{
+    l.sort();
+    return l;
+}
+
+} // namespace
+
+struct ModeCase
+{
+    const char *name;
+    const char *tls;
+    int protocol;
+    bool noMlsd;
+    bool passive;
+};
+
+class FtpUploadModes : public ::testing::TestWithParam<ModeCase>
+{
+};
+
+// A first upload puts everything where the gallery expects it, images first and the page last; a
+// second one skips every image already there and sends the top-level files again.
+TEST_P(FtpUploadModes, UploadsGalleryThenSkipsExistingImages)
+{
+    const ModeCase mode = GetParam();
+    FtpTestServer server({QString::fromLatin1(mode.tls), false, mode.noMlsd});
+    ASSERT_TRUE(server.IsRunning()) << server.Error().toStdString();
+    QDir().mkpath(server.Root() + u"/site"_s);
+    GalleryFolder gallery;
+
+    JDServerData profile = Profile(server.Port(), mode.protocol);
+    profile.HostDirName = u"site"_s;
+    profile.PassiveMode = mode.passive;
+    profile.TrustedFingerprints = {server.CertificateFingerprint()};
+    FtpUploader uploader;
+    Recorder rec(uploader);
+    ASSERT_TRUE(uploader.connectProfile(profile)) << rec.log.join(u'\n').toStdString();
+    EXPECT_EQ(uploader.Session()->RemotePath(), u"/site/"_s);
+    EXPECT_EQ(rec.LastStatus(), u"Connected"_s);
+
+    EXPECT_TRUE(uploader.Upload(gallery.Path(), gallery.files, gallery.images).isEmpty());
+    EXPECT_EQ(rec.LastStatus(), u"Done."_s);
+    for (const QString &f : gallery.files)
+        EXPECT_EQ(ReadFile(server.Root() + u"/site/"_s + f), "top " + f.toUtf8()) << f.toStdString();
+    for (const QString &f : gallery.images)
+        EXPECT_EQ(ReadFile(server.Root() + u"/site/images/"_s + f), QByteArray(3000, 'i') + f.toUtf8());
+    QStringList expectedOrder;
+    for (const QString &f : gallery.images)
+        expectedOrder << u"images/"_s + f;
+    expectedOrder << u"myalbum.swf"_s << u"back.jpg"_s << u"default.mp3"_s << u"myalbum.xml"_s << u"myalbum.html"_s;
+    EXPECT_EQ(rec.Matching(u"UPLOADING: "_s), expectedOrder);
+    EXPECT_TRUE(rec.log.contains(u"PASS ****"_s));
+    EXPECT_FALSE(rec.log.join(u'\n').contains(u"secret"_s));
+
+    rec.log.clear();
+    EXPECT_TRUE(uploader.Upload(gallery.Path(), gallery.files, gallery.images).isEmpty());
+    EXPECT_EQ(rec.Matching(u"NOT UPLOADING FILE EXISTS:  images/"_s), gallery.images);
+    EXPECT_EQ(Sorted(rec.Matching(u"UPLOADING: "_s)), Sorted(gallery.files));
+    EXPECT_EQ(rec.LastStatus(), u"Done."_s);
+    uploader.Disconnect();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Modes, FtpUploadModes,
+    ::testing::Values(ModeCase{"FtpMlsd", "none", JDServerData::Ftp, false, true},
+                      ModeCase{"FtpList", "none", JDServerData::Ftp, true, true},
+                      ModeCase{"FtpActive", "none", JDServerData::Ftp, false, false},
+                      ModeCase{"FtpsControl", "explicit", JDServerData::FtpSsl, false, true}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+TEST(FtpUpload, AnonymousProfileLogsInAsAnonymousWhateverItsUserName)
+{
+    FtpTestServer server({u"none"_s, true, false});
+    ASSERT_TRUE(server.IsRunning());
+    JDServerData profile = Profile(server.Port());
+    profile.Anonymous = true;
+    profile.Username = u"someone"_s;
+    profile.Password = u"wrong"_s;
+    FtpUploader uploader;
+    Recorder rec(uploader);
+    ASSERT_TRUE(uploader.connectProfile(profile)) << rec.log.join(u'\n').toStdString();
+    EXPECT_TRUE(rec.log.contains(u"USER anonymous"_s));
+    EXPECT_EQ(rec.loginFailed, 0);
+}
+
+TEST(FtpUpload, WrongPasswordBringsTheLoginMessage)
+{
+    FtpTestServer server;
+    ASSERT_TRUE(server.IsRunning());
+    JDServerData profile = Profile(server.Port());
+    profile.Password = u"not the password"_s;
+    FtpUploader uploader;
+    Recorder rec(uploader);
+    EXPECT_FALSE(uploader.connectProfile(profile));
+    EXPECT_EQ(rec.loginFailed, 1);
+    EXPECT_EQ(rec.siteNotFound, 0);
+    EXPECT_EQ(rec.LastStatus(), u"Error Connecting"_s);
+}
+
+TEST(FtpUpload, UnknownHostBringsTheSiteNotFoundMessage)
+{
+    JDServerData profile = Profile(21);
+    profile.HostName = u"  no-such-host.invalid "_s;
+    FtpUploader uploader;
+    Recorder rec(uploader);
+    EXPECT_FALSE(uploader.connectProfile(profile));
+    EXPECT_EQ(rec.siteNotFound, 1);
+    EXPECT_TRUE(rec.log.contains(u"Host not found."_s));
+    EXPECT_EQ(rec.LastStatus(), u"Error Connecting"_s);
+    EXPECT_FALSE(uploader.Session()->IsConnected());
+}
+
+// A server that goes away in the middle of an upload: the files after that point are reported,
+// one by one, and the upload does not claim to be done.
+TEST(FtpUpload, ServerStoppedMidwayEndsWithTheFailureCount)
+{
+    auto server = std::make_unique<FtpTestServer>();
+    ASSERT_TRUE(server->IsRunning());
+    GalleryFolder gallery;
+    JDServerData profile = Profile(server->Port());
+    profile.Timeout = 5;
+    FtpUploader uploader;
+    Recorder rec(uploader);
+    ASSERT_TRUE(uploader.connectProfile(profile));
+    int uploads = 0;
+    QObject::connect(&uploader, &FtpUploader::LogLine, [&](const QString &line) {
+        if (line.startsWith(u"UPLOADING: "_s) && ++uploads == 3)
+            server->Stop();
+    });
+    const QStringList failed = uploader.Upload(gallery.Path(), gallery.files, gallery.images);
+    ASSERT_FALSE(failed.isEmpty());
+    EXPECT_EQ(rec.LastStatus(), u"Done, %1 files could not be uploaded."_s.arg(failed.size()));
+    EXPECT_EQ(rec.Matching(u"COULD NOT UPLOAD: "_s), failed);
+    EXPECT_TRUE(failed.contains(u"myalbum.html"_s));
+    EXPECT_FALSE(rec.status.contains(u"Done."_s));
+}
+
+TEST(FtpUpload, UploadWhileNotConnectedUploadsNothingAndEndsDone)
+{
+    GalleryFolder gallery;
+    FtpUploader uploader;
+    Recorder rec(uploader);
+    EXPECT_TRUE(uploader.Upload(gallery.Path(), gallery.files, gallery.images).isEmpty());
+    EXPECT_TRUE(rec.Matching(u"UPLOADING: "_s).isEmpty());
+    EXPECT_EQ(rec.LastStatus(), u"Done."_s);
+}
+
+// A server that accepts the connection and then never says a word.
+TEST(FtpUpload, SilentServerEndsTheConnectAfterTheProfileTimeout)
+{
+    QTcpServer silent;
+    ASSERT_TRUE(silent.listen(QHostAddress::LocalHost));
+    JDServerData profile = Profile(silent.serverPort());
+    profile.Timeout = 1;
+    FtpUploader uploader;
+    Recorder rec(uploader);
+    EXPECT_FALSE(uploader.connectProfile(profile));
+    EXPECT_TRUE(rec.log.contains(u"The server did not answer within 1 seconds."_s)) << rec.log.join(u'\n').toStdString();
+}
+
+TEST(FtpUpload, UntrustedCertificateIsRefusedUnlessTrusted)
+{
+    FtpTestServer server({u"explicit"_s, false, false});
+    ASSERT_TRUE(server.IsRunning());
+    ASSERT_FALSE(server.CertificateFingerprint().isEmpty());
+    JDServerData profile = Profile(server.Port(), JDServerData::FtpSsl);
+
+    {   // nobody to ask: refused, and no password went out
+        FtpUploader uploader;
+        Recorder rec(uploader);
+        EXPECT_FALSE(uploader.connectProfile(profile));
+        EXPECT_FALSE(rec.log.contains(u"PASS ****"_s));
+        EXPECT_TRUE(rec.log.join(u'\n').contains(server.CertificateFingerprint()));
+    }
+    {   // the user cancels
+        FtpUploader uploader;
+        QString asked;
+        uploader.SetTrustQuestion([&](const QString &fp, const QString &) {
+            asked = fp;
+            return FtpUploader::TrustChoice::Cancel;
+        });
+        EXPECT_FALSE(uploader.connectProfile(profile));
+        EXPECT_EQ(asked, server.CertificateFingerprint());
+    }
+    {   // trusted once: connects, the profile keeps nothing
+        FtpUploader uploader;
+        uploader.SetTrustQuestion([](const QString &, const QString &) { return FtpUploader::TrustChoice::Once; });
+        EXPECT_TRUE(uploader.connectProfile(profile));
+        EXPECT_TRUE(profile.TrustedFingerprints.isEmpty());
+    }
+    {   // trusted always: remembered with the profile, and later connections need no question
+        FtpUploader uploader;
+        uploader.SetTrustQuestion([](const QString &, const QString &) { return FtpUploader::TrustChoice::Always; });
+        EXPECT_TRUE(uploader.connectProfile(profile));
+        EXPECT_EQ(profile.TrustedFingerprints, QStringList{server.CertificateFingerprint()});
+    }
+    FtpUploader later;
+    EXPECT_TRUE(later.connectProfile(profile));
+}
+
+struct ProxyCase
+{
+    const char *type;
+    const char *expectedLog; // empty: only that the connection fails
+};
+
+class FtpProxy : public ::testing::TestWithParam<ProxyCase>
+{
+};
+
+// The proxy reaches the session: a proxy that is not there makes the connection fail, and a
+// relay is refused as unsupported before anything is sent.
+TEST_P(FtpProxy, ProxySettingsApplyWhenAHostIsSet)
+{
+    FtpTestServer server;
+    ASSERT_TRUE(server.IsRunning());
+    QTcpServer closed;
+    ASSERT_TRUE(closed.listen(QHostAddress::LocalHost));
+    const quint16 deadPort = closed.serverPort();
+    closed.close();
+
+    ProxySettings proxy;
+    proxy.HostName = u"127.0.0.1"_s;
+    proxy.Port = QString::number(deadPort);
+    proxy.Type = QString::fromLatin1(GetParam().type);
+    FtpUploader uploader;
+    uploader.SetProxy(proxy);
+    Recorder rec(uploader);
+    JDServerData profile = Profile(server.Port());
+    EXPECT_FALSE(uploader.connectProfile(profile));
+    EXPECT_FALSE(rec.log.contains(u"USER tester"_s));
+    if (*GetParam().expectedLog) {
+        EXPECT_TRUE(rec.log.contains(QString::fromLatin1(GetParam().expectedLog))) << rec.log.join(u'\n').toStdString();
+    }
+
+    FtpUploader direct;
+    EXPECT_TRUE(direct.connectProfile(profile)); // no proxy host: straight to the server
+}
+
+INSTANTIATE_TEST_SUITE_P(Types, FtpProxy,
+                         ::testing::Values(ProxyCase{"Socks4", ""}, ProxyCase{"Socks4a", ""},
+                                           ProxyCase{"Socks5", ""}, ProxyCase{"Web Standard", ""},
+                                           ProxyCase{"Relay", "Relay proxies are not supported."}),
+                         [](const auto &info) {
+                             std::string n = info.param.type;
+                             std::erase(n, ' ');
+                             return n;
+                         });

@@ -1,0 +1,368 @@
+#include "FtpTestServer.h"
+#include "app/MessageBox.h"
+#include "app/SettingsStore.h"
+#include "gallery/FflashMovie.h"
+#include "publish/FtpUploader.h"
+#include "publish/ProxySettings.h"
+#include "publish/ServerProfiles.h"
+#include "publish/TwinFTP.h"
+#include "publish/TwinReqFiles.h"
+#include "publish/TwinServerWizard.h"
+#include "publish/TwinServers.h"
+#include "publish/TwindowProxy.h"
+#include "support/TestSupport.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QStandardPaths>
+#include <QTest>
+#include <QTimer>
+#include <QTreeWidget>
+#include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
+
+// The per-user store in Qt's test location, emptied around each test; message boxes answered.
+class PublishWindows : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        QFile::remove(SettingsStore::DefaultFilePath());
+        MessageBox::ClearHistory();
+        MessageBox::SetAutoAnswer(true);
+    }
+    void TearDown() override
+    {
+        MessageBox::SetAutoAnswer(false);
+        MessageBox::ClearHistory();
+        QFile::remove(SettingsStore::DefaultFilePath());
+    }
+    static void Store(const QList<JDServerData> &items)
+    {
+        ServerProfiles profiles;
+        for (const JDServerData &p : items)
+            profiles.addProfile(p);
+        ASSERT_TRUE(profiles.saveProfiles());
+    }
+    static JDServerData Site(const QString &name)
+    {
+        return JDServerData::MakeNew(name, name + u".example.org"_s, u"user"_s, u"pw"_s, {}, false, true);
+    }
+    // Closes the modal window that the next action opens; seen tells whether it was one of W.
+    template <typename W> static void CloseNextModal(bool *seen)
+    {
+        QTimer::singleShot(0, [seen] {
+            if (auto *w = qobject_cast<W *>(QApplication::activeModalWidget())) {
+                *seen = true;
+                w->reject();
+            }
+        });
+    }
+};
+
+TEST_F(PublishWindows, WizardStepsAndChecks)
+{
+    ServerProfiles profiles;
+    profiles.addProfile(Site(u"Home"_s));
+    TwinServerWizard wizard(profiles);
+    wizard.show();
+    EXPECT_EQ(wizard.lblTitle->text(), u"Server Profile Wizard (Step 1 of 5)"_s);
+    EXPECT_FALSE(wizard.btnBack->isVisibleTo(&wizard));
+    EXPECT_FALSE(wizard.btnNext->isEnabled());
+    QTest::keyClicks(wizard.eNickname, u"Home"_s);
+    EXPECT_TRUE(wizard.btnNext->isEnabled());
+    QTest::keyClick(wizard.eNickname, Qt::Key_Return); // Enter is "Next >>"
+    EXPECT_EQ(wizard.Step(), 1);
+    EXPECT_EQ(MessageBox::LastText(), u"A site with that name already exists, please choose another one."_s);
+
+    wizard.eNickname->clear();
+    QTest::keyClicks(wizard.eNickname, u"home"_s); // exact comparison: another name
+    wizard.btnNext->click();
+    EXPECT_EQ(wizard.Step(), 2);
+    EXPECT_EQ(wizard.lblSubtitle->text(), u"Username and Password"_s);
+    EXPECT_TRUE(wizard.cSavePass->isChecked());
+
+    // Back to step 1 with a taken name: the check runs again.
+    wizard.btnBack->click();
+    wizard.eNickname->setText(u"Home"_s);
+    wizard.btnNext->click();
+    EXPECT_EQ(wizard.Step(), 1);
+    wizard.eNickname->setText(u"My Site"_s);
+    wizard.btnNext->click();
+
+    wizard.eUser->setText(u"typed"_s);
+    wizard.cAnon->setChecked(true);
+    EXPECT_EQ(wizard.eUser->text(), u"anonymous"_s);
+    EXPECT_EQ(wizard.ePass->text(), u"PelliconFTP@"_s);
+    wizard.cAnon->setChecked(false);
+    EXPECT_EQ(wizard.eUser->text(), QString());
+    EXPECT_EQ(wizard.ePass->text(), QString());
+    wizard.eUser->setText(u"me"_s);
+    wizard.ePass->setText(u"pw"_s);
+    wizard.btnNext->click();
+
+    EXPECT_EQ(wizard.Step(), 3);
+    EXPECT_FALSE(wizard.btnNext->isEnabled());
+    QTest::keyClick(wizard.eRemotePath, Qt::Key_Return);
+    EXPECT_EQ(wizard.Step(), 3);
+    wizard.eHost->setText(u"ftp.example.org"_s);
+    EXPECT_TRUE(wizard.btnNext->isEnabled());
+    wizard.btnNext->click();
+
+    EXPECT_EQ(wizard.Step(), 4);
+    EXPECT_EQ(wizard.btnNoProxy->text(), u"No, I don't even  know what that is."_s);
+    bool proxyShown = false;
+    CloseNextModal<TwindowProxy>(&proxyShown);
+    wizard.btnYesProxy->click();
+    EXPECT_TRUE(proxyShown);
+    EXPECT_EQ(wizard.Step(), 4);
+    wizard.btnNoProxy->click();
+    EXPECT_EQ(wizard.Step(), 5);
+    EXPECT_TRUE(wizard.btnFinish->isVisibleTo(&wizard));
+    EXPECT_FALSE(wizard.btnCancel->isVisibleTo(&wizard));
+    wizard.btnFinish->click();
+
+    ASSERT_TRUE(wizard.Finished());
+    const JDServerData p = wizard.Result();
+    EXPECT_EQ(p.ItemName, u"My Site"_s);
+    EXPECT_EQ(p.HostName, u"ftp.example.org"_s);
+    EXPECT_EQ(p.Username, u"me"_s);
+    EXPECT_EQ(p.Port, 21);
+    EXPECT_EQ(p.Timeout, 120);
+    EXPECT_TRUE(p.PassiveMode);
+    EXPECT_EQ(p.Protocol, 0);
+    EXPECT_TRUE(p.SavePassword);
+}
+
+TEST_F(PublishWindows, WizardCancelAddsNothing)
+{
+    ServerProfiles profiles;
+    TwinServerWizard wizard(profiles);
+    wizard.show();
+    wizard.eNickname->setText(u"x"_s);
+    wizard.btnCancel->click();
+    EXPECT_FALSE(wizard.Finished());
+}
+
+TEST_F(PublishWindows, ServersWindowFillsAndEditsTheSelectedProfile)
+{
+    JDServerData secure = Site(u"Secure"_s);
+    secure.Secure = true;
+    Store({Site(u"Home"_s), secure});
+    TwinServers servers;
+    ASSERT_EQ(servers.tvServers->topLevelItemCount(), 2);
+    EXPECT_FALSE(servers.fieldGroup->isEnabled());
+    EXPECT_FALSE(servers.btnOk->isEnabled());
+
+    const int secureRow = servers.Profiles().IndexOf(u"Secure"_s);
+    servers.tvServers->setCurrentItem(servers.tvServers->topLevelItem(secureRow));
+    EXPECT_TRUE(servers.fieldGroup->isEnabled());
+    EXPECT_EQ(servers.protocolDrop->currentText(), u"SFTP"_s); // Secure shows SFTP
+    EXPECT_EQ(servers.txtHostName->text(), u"Secure.example.org"_s);
+
+    servers.txtPort->setText(u"2121"_s);
+    emit servers.protocolDrop->activated(JDServerData::Sftp);
+    EXPECT_EQ(servers.txtPort->text(), u"22"_s);
+    emit servers.protocolDrop->activated(JDServerData::FtpSsl);
+    EXPECT_EQ(servers.txtPort->text(), u"21"_s);
+    JDServerData &p = servers.Profiles().Items()[secureRow];
+    EXPECT_FALSE(p.Secure);
+    EXPECT_EQ(p.Protocol, int(JDServerData::FtpSsl));
+    EXPECT_EQ(p.Port, 21);
+
+    servers.txtPort->setText(u"abc"_s); // ignored
+    EXPECT_EQ(p.Port, 21);
+    servers.txtTimeout->setText(u"45"_s);
+    EXPECT_EQ(p.Timeout, 45);
+    servers.chkAnonymous->setChecked(true);
+    EXPECT_EQ(p.Username, u"anonymous"_s);
+    EXPECT_EQ(p.Password, FtpUploader::AnonymousPassword);
+    servers.chkAnonymous->setChecked(false);
+    EXPECT_EQ(p.Username, u"anonymous"_s);
+
+    servers.Button2Click(); // "Close" saves
+    ServerProfiles stored;
+    stored.loadProfiles();
+    EXPECT_EQ(stored.Items().at(stored.IndexOf(u"Secure"_s)).Timeout, 45);
+}
+
+TEST_F(PublishWindows, ServersWindowRenamesAndDeletes)
+{
+    Store({Site(u"Home"_s), Site(u"Work"_s)});
+    TwinServers servers;
+    const int home = servers.Profiles().IndexOf(u"Home"_s);
+    QTreeWidgetItem *item = servers.tvServers->topLevelItem(home);
+    servers.tvServers->setCurrentItem(item);
+
+    item->setText(0, u"Work"_s);
+    EXPECT_EQ(MessageBox::LastText(), u"A site with that name already exists, please choose another one."_s);
+    EXPECT_EQ(item->text(0), u"Home"_s);
+    EXPECT_EQ(servers.Profiles().Items().at(home).ItemName, u"Home"_s);
+    EXPECT_TRUE(servers.Timer2.isActive()); // the editor opens again
+
+    item->setText(0, u"Cottage"_s);
+    EXPECT_EQ(servers.Profiles().Items().at(home).ItemName, u"Cottage"_s);
+    {
+        SettingsStore store;
+        QStringList subs = store.SubKeys(ServerProfiles::ProfilesKey);
+        subs.sort();
+        EXPECT_EQ(subs, (QStringList{u"Cottage"_s, u"Work"_s}));
+    }
+
+    MessageBox::SetNextAnswer(QMessageBox::No);
+    servers.btnDeleteClick();
+    EXPECT_EQ(servers.Profiles().Count(), 2);
+    EXPECT_EQ(MessageBox::LastText(), u"Are you sure you want to delete the site profile Cottage?"_s);
+
+    MessageBox::SetNextAnswer(QMessageBox::Yes);
+    servers.btnDeleteClick();
+    MessageBox::SetNextAnswer(QMessageBox::Yes);
+    servers.tvServers->setCurrentItem(servers.tvServers->topLevelItem(0));
+    servers.btnDeleteClick();
+    EXPECT_EQ(servers.Profiles().Count(), 0);
+    EXPECT_EQ(servers.tvServers->topLevelItemCount(), 0);
+    EXPECT_FALSE(servers.fieldGroup->isEnabled());
+    SettingsStore store;
+    EXPECT_TRUE(store.SubKeys(ServerProfiles::ProfilesKey).isEmpty());
+}
+
+TEST_F(PublishWindows, ServersWindowWithoutProfilesOpensTheWizardAndAddsItsProfile)
+{
+    TwinServers servers;
+    bool seen = false;
+    QTimer::singleShot(0, [&] {
+        QTimer::singleShot(0, [&] {
+            if (auto *w = qobject_cast<TwinServerWizard *>(QApplication::activeModalWidget())) {
+                seen = true;
+                w->eNickname->setText(u"New"_s);
+                w->btnNext->click();
+                w->btnNext->click();
+                w->eHost->setText(u"new.example.org"_s);
+                w->btnNext->click();
+                w->btnNext->click();
+                w->btnFinish->click();
+            }
+        });
+    });
+    servers.show();
+    QTRY_VERIFY_WITH_TIMEOUT(servers.Profiles().Count() == 1, 5000);
+    EXPECT_TRUE(seen);
+    EXPECT_EQ(servers.tvServers->topLevelItem(0)->text(0), u"New"_s);
+    EXPECT_EQ(servers.SelectedIndex(), 0);
+    EXPECT_EQ(servers.txtHostName->text(), u"new.example.org"_s);
+    SettingsStore store;
+    EXPECT_TRUE(store.SubKeys(ServerProfiles::ProfilesKey).isEmpty()); // stored at the next save
+    servers.hide();
+}
+
+TEST_F(PublishWindows, ProxyDialogShowsAndStoresSettings)
+{
+    {
+        SettingsStore store;
+        store.WriteString(ProxySettings::ProxyKey, u"proxyhostname"_s, u"proxy.lan"_s);
+        store.WriteString(ProxySettings::ProxyKey, u"proxytype"_s, u"socks5"_s); // not an item
+        store.WriteString(ProxySettings::ProxyKey, u"proxyport"_s, u"1080"_s);
+    }
+    {
+        TwindowProxy dialog;
+        dialog.show();
+        EXPECT_EQ(dialog.eHost->text(), u"proxy.lan"_s);
+        EXPECT_EQ(dialog.ePort->value(), 1080);
+        EXPECT_EQ(dialog.cType->currentIndex(), -1);
+        dialog.ePass->setText(u"s3cret"_s);
+        dialog.btnOkClick();
+    }
+    ProxySettings stored;
+    ASSERT_TRUE(stored.Load());
+    EXPECT_EQ(stored.Type, QString());
+    EXPECT_EQ(stored.Password, u"s3cret"_s);
+    {
+        TwindowProxy dialog;
+        dialog.show();
+        EXPECT_EQ(dialog.ePass->text(), u"s3cret"_s);
+        dialog.eHost->setText(u"changed"_s);
+        dialog.cType->setCurrentIndex(dialog.cType->findText(u"Web Standard"_s));
+        dialog.reject();
+    }
+    ASSERT_TRUE(stored.Load());
+    EXPECT_EQ(stored.HostName, u"proxy.lan"_s);
+}
+
+TEST_F(PublishWindows, RemoteServerWindowShowsTheLoginAndSiteMessages)
+{
+    FtpTestServer server;
+    ASSERT_TRUE(server.IsRunning());
+    TwinFTP ftp;
+    ftp.show();
+    JDServerData wrong = Site(u"Wrong"_s);
+    wrong.HostName = u"127.0.0.1"_s;
+    wrong.Port = server.Port();
+    EXPECT_FALSE(ftp.connectProfile(wrong));
+    EXPECT_TRUE(MessageBox::ShownTexts().contains(FtpUploader::LoginErrorText));
+
+    JDServerData unknown = Site(u"Unknown"_s);
+    unknown.HostName = u"no-such-host.invalid"_s;
+    EXPECT_FALSE(ftp.connectProfile(unknown));
+    EXPECT_EQ(MessageBox::LastText(), FtpUploader::SiteNotFoundText);
+    EXPECT_EQ(ftp.lblStatus->text(), u"Error Connecting"_s);
+
+    JDServerData good = Site(u"Good"_s);
+    good.HostName = u"127.0.0.1"_s;
+    good.Port = server.Port();
+    good.Username = u"tester"_s;
+    good.Password = u"secret"_s;
+    ASSERT_TRUE(ftp.connectProfile(good));
+    EXPECT_EQ(ftp.windowTitle(), u"Remote Server - Good"_s);
+    EXPECT_TRUE(ftp.txtLog->toPlainText().contains(u"PASS ****"_s));
+    ftp.CloseClick();
+    EXPECT_FALSE(ftp.isVisible());
+    EXPECT_FALSE(ftp.Uploader()->Session()->IsConnected());
+}
+
+TEST_F(PublishWindows, FilesToUploadListsTheSavedGallery)
+{
+    TestAppFolder app;
+    QTemporaryDir out;
+    FflashMovie gallery;
+    gallery.ResetAsNewGallery();
+    ASSERT_TRUE(gallery.Save([&](const QString &) { return QString(out.path() + u"/myalbum.xml"_s); }));
+    TwinReqFiles window;
+    QStringList listed;
+    QString folder;
+    QString code;
+    const bool opened = [&] {
+        bool seen = false;
+        QTimer::singleShot(0, [&] {
+            if (QApplication::activeModalWidget() == &window) {
+                seen = true;
+                for (int i = 0; i < window.lbFiles->count(); ++i)
+                    listed << window.lbFiles->item(i)->text();
+                folder = window.lblFolder->text();
+                code = window.txtHtml->toPlainText();
+                window.CopyToClipboardClick();
+                window.reject();
+            }
+        });
+        window.ShowFor(&gallery);
+        return seen;
+    }();
+    ASSERT_TRUE(opened);
+    ASSERT_FALSE(listed.isEmpty());
+    EXPECT_EQ(listed.last(), u"And All Files in the \"Images\" folder"_s);
+    EXPECT_TRUE(listed.contains(u"myalbum.html"_s));
+    EXPECT_TRUE(listed.contains(u"myalbum.xml"_s));
+    EXPECT_EQ(folder, gallery.GetFolder());
+    EXPECT_FALSE(code.isEmpty());
+    EXPECT_EQ(QApplication::clipboard()->text(), code);
+}
