@@ -203,18 +203,25 @@ int CliTool::Build(const QStringList &arguments)
     return SaveAs(gallery, positional[1]);
 }
 
+int CliTool::Open(FflashMovie &gallery, const QString &path)
+{
+    if (!QFileInfo(path).isFile())
+        return Fail(u"%1 does not exist"_s.arg(path));
+    const GalleryLoadReport report = gallery.LoadFromFile(path);
+    if (!report.recognised)
+        return Fail(u"This file cannot be opened in Fotovia! (%1)"_s.arg(path));
+    if (!report.error.isEmpty())
+        return Fail(report.error);
+    return 0;
+}
+
 int CliTool::Resave(const QStringList &arguments)
 {
     if (arguments.size() != 2)
         return Fail(u"resave needs a gallery file to open and one to write; see fotovia-cli help resave"_s);
-    if (!QFileInfo(arguments[0]).isFile())
-        return Fail(u"%1 does not exist"_s.arg(arguments[0]));
     FflashMovie gallery;
-    const GalleryLoadReport report = gallery.LoadFromFile(arguments[0]);
-    if (!report.recognised)
-        return Fail(u"This file cannot be opened in Fotovia! (%1)"_s.arg(arguments[0]));
-    if (!report.error.isEmpty())
-        return Fail(report.error);
+    if (const int status = Open(gallery, arguments[0]); status != 0)
+        return status;
     return SaveAs(gallery, arguments[1]);
 }
 
@@ -222,14 +229,9 @@ int CliTool::Info(const QStringList &arguments)
 {
     if (arguments.size() != 1)
         return Fail(u"info needs one gallery file; see fotovia-cli help info"_s);
-    if (!QFileInfo(arguments[0]).isFile())
-        return Fail(u"%1 does not exist"_s.arg(arguments[0]));
     FflashMovie gallery;
-    const GalleryLoadReport report = gallery.LoadFromFile(arguments[0]);
-    if (!report.recognised)
-        return Fail(u"This file cannot be opened in Fotovia! (%1)"_s.arg(arguments[0]));
-    if (!report.error.isEmpty())
-        return Fail(report.error);
+    if (const int status = Open(gallery, arguments[0]); status != 0)
+        return status;
     m_out << "size " << gallery.Width() << "x" << gallery.Height() << "\n";
     for (const FThummnailCatagory *album : gallery.ThumbnailStrip()->Albums())
         m_out << "album \"" << album->name() << "\" " << album->images().size() << " images\n";

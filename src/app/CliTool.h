@@ -22,6 +22,8 @@ private:
     int Fail(const QString &message);
     bool PrepareWorkFolder(const QString &appFolder);
     int SaveAs(FflashMovie &gallery, const QString &path);
+    // Loads a gallery file; 0, or the exit status of a failure already reported.
+    int Open(FflashMovie &gallery, const QString &path);
     bool ApplySize(const QString &size);
     int New(const QStringList &arguments);
     int Build(const QStringList &arguments);
