@@ -23,7 +23,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSpinBox>
-#include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QTreeWidget>
@@ -31,14 +31,15 @@
 
 using namespace Qt::StringLiterals;
 
-// The per-user store in Qt's test location, emptied around each test; message boxes answered.
+// A per-user store of its own in a temporary folder, so that tests running side by side never
+// share one; message boxes answered.
 class PublishWindows : public ::testing::Test
 {
 protected:
     void SetUp() override
     {
-        QStandardPaths::setTestModeEnabled(true);
-        QFile::remove(SettingsStore::DefaultFilePath());
+        ASSERT_TRUE(m_config.isValid());
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_config.path()));
         MessageBox::ClearHistory();
         MessageBox::SetAutoAnswer(true);
     }
@@ -46,8 +47,9 @@ protected:
     {
         MessageBox::SetAutoAnswer(false);
         MessageBox::ClearHistory();
-        QFile::remove(SettingsStore::DefaultFilePath());
+        qunsetenv("XDG_CONFIG_HOME");
     }
+    QTemporaryDir m_config;
     static void Store(const QList<JDServerData> &items)
     {
         ServerProfiles profiles;
