@@ -5,6 +5,7 @@
 #include "app/Utils.h"
 #include "albums/FThummnailCatagory.h"
 #include "albums/ImageResizeSettings.h"
+#include "albums/ImportProgress.h"
 #include "components/FflashThumbnailerClass.h"
 #include "gallery/FflashMovie.h"
 #include "gallery/XmlText.h"
@@ -81,6 +82,25 @@ bool IsPictureName(const QString &name)
                                            u".png"_s, u".tif"_s, u".tiff"_s};
     return extensions.contains(FileExtension(name).toLower());
 }
+
+// Prints "[i/n] name" on standard error as each photo of a build is taken in.
+class BuildProgress : public ImportProgress
+{
+public:
+    explicit BuildProgress(QTextStream &err) : m_err(err) {}
+    void SetTotal(int count) override { m_total = count; }
+    void Step() override { ++m_step; }
+    void SetCurrentImage(const QString &name) override
+    {
+        m_err << "[" << m_step << "/" << m_total << "] " << name << "\n";
+        m_err.flush();
+    }
+
+private:
+    QTextStream &m_err;
+    int m_total = 0;
+    int m_step = 0;
+};
 
 } // namespace
 
@@ -195,11 +215,13 @@ int CliTool::Build(const QStringList &arguments)
     gallery.ResetAsNewGallery();
     FThummnailCatagory *album = gallery.ThumbnailStrip()->Albums().first();
     album->SetName(albumName);
-    for (qsizetype i = 0; i < names.size(); ++i) {
-        m_err << "[" << (i + 1) << "/" << names.size() << "] " << names[i] << "\n";
-        m_err.flush();
-        album->AddImage(photos + names[i]);
-    }
+    QStringList paths;
+    for (const QString &name : std::as_const(names))
+        paths.append(photos + name);
+    BuildProgress progress(m_err);
+    const AddImagesResult result = album->AddImages(paths, AddImagesOptions{&progress, true, false, false});
+    if (!result.undecodable.isEmpty())
+        m_err << "fotovia-cli: " << ImportFailure::Message(result.undecodable, false) << "\n";
     return SaveAs(gallery, positional[1]);
 }
 
@@ -212,6 +234,10 @@ int CliTool::Open(FflashMovie &gallery, const QString &path)
         return Fail(u"This file cannot be opened in Fotovia! (%1)"_s.arg(path));
     if (!report.error.isEmpty())
         return Fail(report.error);
+    if (!report.undecodable.isEmpty()) {
+        m_err << "fotovia-cli: " << ImportFailure::Message(report.undecodable, true) << "\n";
+        m_err.flush();
+    }
     return 0;
 }
 

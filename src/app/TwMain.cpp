@@ -629,9 +629,7 @@ void TwMain::actionOpenExecute()
     if (!report.error.isEmpty())
         ShowError(report.error);
     if (!report.undecodable.isEmpty()) {
-        MessageBox::Warning(this, MessageCaption,
-                            u"These pictures could not be read and were left out of the gallery:\n"_s
-                                + report.undecodable.join(u'\n'));
+        MessageBox::Warning(this, MessageCaption, ImportFailure::Message(report.undecodable, true));
     }
     if (Gallery()) {
         UpdatePanels(Gallery()->SelectedObject());

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "albums/ImageProcessor.h"
 #include "app/Color.h"
 #include "components/FflashObjectBaseClass.h"
 
@@ -25,7 +26,7 @@ struct GalleryLoadReport
 {
     bool recognised = false;    // false: "This file cannot be opened in Fotovia!"
     QString error;              // the parser's or a conversion error, empty when none
-    QStringList undecodable;    // photos that exist but could not be read
+    QList<ImportFailure> undecodable; // photos that exist but could not be read (kept in their albums)
 };
 
 // The gallery: the design canvas and the document at once. It holds every gallery-wide

@@ -92,7 +92,7 @@ void GalleryLoader::ReadDocument(const QString &path, GalleryLoadReport &report)
                 if (name == u"imagedisplay"_s)
                     ApplyImageDisplay(child);
                 else if (name == u"thumbnailer"_s)
-                    ApplyThumbnailer(child);
+                    ApplyThumbnailer(child, report);
                 else if (name == u"catagories"_s)
                     ApplyCatagories(child);
                 else if (name == u"button"_s)
@@ -229,7 +229,7 @@ void GalleryLoader::ApplyImageDisplay(const QDomElement &e)
     d->SetLoaderWidth(Int(e, u"loaderw"_s, 200));
 }
 
-void GalleryLoader::ApplyThumbnailer(const QDomElement &e)
+void GalleryLoader::ApplyThumbnailer(const QDomElement &e, GalleryLoadReport &report)
 {
     FflashThumbnailerClass *s = m_gallery.ThumbnailStrip();
     ApplyGeometry(s, e);
@@ -237,9 +237,16 @@ void GalleryLoader::ApplyThumbnailer(const QDomElement &e)
         return;
     FThummnailCatagory *album = s->AddAlbum(QString());
     album->SetLinkId(ReadXmlAttr(e, u"myname"_s));
-    for (int n = 1; e.hasAttribute(u"bigimage"_s + QString::number(n)); ++n) {
-        const QString number = QString::number(n);
-        FThummnailImageData *image = album->AddImage(Resolve(ReadXmlAttr(e, u"bigimage"_s + number)));
+    QStringList paths;
+    for (int n = 1; e.hasAttribute(u"bigimage"_s + QString::number(n)); ++n)
+        paths.append(Resolve(ReadXmlAttr(e, u"bigimage"_s + QString::number(n))));
+    // A photo that cannot be read keeps its place, as a missing one does, so that a save does not
+    // quietly drop it; the window names them all at the end.
+    const AddImagesResult result = album->AddImages(paths, AddImagesOptions{nullptr, false, false, true});
+    report.undecodable += result.undecodable;
+    for (qsizetype i = 0; i < result.added.size(); ++i) {
+        const QString number = QString::number(i + 1);
+        FThummnailImageData *image = result.added[i];
         if (e.hasAttribute(u"imagecaption"_s + number))
             image->caption = ReadXmlAttr(e, u"imagecaption"_s + number);
         if (e.hasAttribute(u"imagelink"_s + number))

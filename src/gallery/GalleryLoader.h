@@ -21,7 +21,7 @@ private:
     void ApplyStripHeader(const QDomElement &e);
     void ApplyCellStyle(const QDomElement &e);
     void ApplyImageDisplay(const QDomElement &e);
-    void ApplyThumbnailer(const QDomElement &e);
+    void ApplyThumbnailer(const QDomElement &e, GalleryLoadReport &report);
     void ApplyCatagories(const QDomElement &e);
     void ApplyButton(const QDomElement &e);
     void ApplyGeometry(FflashComponentBaseClass *c, const QDomElement &e);

@@ -69,6 +69,34 @@ TEST(CliTool, ResaveGivesTheSameGalleryFileAndInfoDescribesIt)
     EXPECT_TRUE(ReadFile(built).contains("bigimage1=\"images/a.jpg\""));
 }
 
+// Progress per photo; files that are no pictures are named once and left out; a photo spoilt
+// after the save stays in its album when the gallery is opened again, and is named.
+TEST(CliTool, BuildAndOpenNameTheFilesThatCannotBeRead)
+{
+    QTemporaryDir out;
+    const QString photos = out.path() + u"/photos"_s;
+    QDir().mkpath(photos);
+    for (const QString &name : {u"a.jpg"_s, u"c.png"_s}) {
+        QImage picture(64, 48, QImage::Format_RGB32);
+        picture.fill(Qt::darkRed);
+        picture.save(photos + u'/' + name);
+    }
+    WriteFile(photos + u"/b.jpg"_s, "no picture at all");
+    const QString built = out.path() + u"/g.xml"_s;
+    ProcessResult r = RunProgram(u"fotovia-cli"_s, {u"build"_s, photos, built});
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    EXPECT_TRUE(r.err.contains(u"[1/3] a.jpg\n[2/3] b.jpg\n[3/3] c.png\n"_s)) << r.err.toStdString();
+    EXPECT_TRUE(r.err.contains(u"This file could not be read as a picture and was not added:\n\n"_s + photos + u"/b.jpg"_s))
+        << r.err.toStdString();
+
+    WriteFile(out.path() + u"/images/a.jpg"_s, "spoilt");
+    r = RunProgram(u"fotovia-cli"_s, {u"info"_s, built});
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    EXPECT_EQ(r.out, u"size 500x462\nalbum \"My Images\" 2 images\n"_s);
+    EXPECT_TRUE(r.err.contains(u"It stays in its album without a picture:\n\n"_s + out.path() + u"/images/a.jpg"_s))
+        << r.err.toStdString();
+}
+
 TEST(CliTool, CommandErrorsExitWithStatusOne)
 {
     QTemporaryDir out;

@@ -11,6 +11,9 @@
 #include "app/AppFolders.h"
 #include "support/TestSupport.h"
 
+#include <QDir>
+#include <QFileInfo>
+#include <QImage>
 #include <gtest/gtest.h>
 
 using namespace Qt::StringLiterals;
@@ -126,6 +129,34 @@ TEST_F(Loading, NumberingGapsEndTheReading)
     EXPECT_EQ(albums[2]->images().size(), 0);
     // A photo missing from the images folder is looked for beside the gallery file.
     EXPECT_EQ(albums[0]->images()[1]->sourcePath, QString(m_site.path() + u"/b.jpg"_s));
+}
+
+TEST_F(Loading, UnreadablePhotosKeepTheirPlacesAndAreListedOnce)
+{
+    QDir().mkpath(m_site.path() + u"/images"_s);
+    QImage picture(40, 30, QImage::Format_RGB32);
+    picture.fill(Qt::darkGreen);
+    ASSERT_TRUE(picture.save(m_site.path() + u"/images/good.jpg"_s));
+    WriteFile(m_site.path() + u"/images/torn.jpg"_s, QByteArray("\xFF\xD8\xFF\xE0 not really a photo", 26));
+    WriteFile(m_site.path() + u"/images/text.jpg"_s, "plain words");
+    const GalleryLoadReport report = Open(Fixture(QString(),
+        u"<thumbnailer myname=\"thumbs1\" bigimage1=\"images/torn.jpg\" bigimage2=\"images/good.jpg\" "
+        u"imagecaption2=\"Good\" bigimage3=\"images/gone.jpg\" bigimage4=\"images/text.jpg\" imagelink4=\"http://t/\"/>"_s));
+    ASSERT_TRUE(report.recognised);
+    ASSERT_EQ(report.undecodable.size(), 2);
+    EXPECT_EQ(report.undecodable[0].path, QString(m_site.path() + u"/images/torn.jpg"_s));
+    EXPECT_EQ(report.undecodable[1].path, QString(m_site.path() + u"/images/text.jpg"_s));
+    EXPECT_TRUE(ImportFailure::Message(report.undecodable, true).startsWith(u"These 2 photos could not be read"_s));
+
+    // Captions and links stay with their own photos; a missing file is no read failure.
+    const QList<FThummnailImageData *> &images = m_gallery->ThumbnailStrip()->Albums().first()->images();
+    ASSERT_EQ(images.size(), 4);
+    EXPECT_TRUE(images[0]->undecodable);
+    EXPECT_EQ(images[1]->caption, u"Good"_s);
+    EXPECT_FALSE(images[1]->undecodable);
+    EXPECT_FALSE(images[2]->undecodable);
+    EXPECT_EQ(images[3]->link, u"http://t/"_s);
+    EXPECT_TRUE(QFileInfo(AppFolders::ImagesWorkFolder() + images[1]->bigFileName).isFile());
 }
 
 TEST_F(Loading, AlbumTitlesNeedTheirAlbumsFirst)

@@ -1,4 +1,5 @@
 #include "FtpTestServer.h"
+#include "UploadTestSupport.h"
 #include "publish/FtpUploader.h"
 #include "support/TestSupport.h"
 
@@ -9,70 +10,6 @@
 #include <gtest/gtest.h>
 
 using namespace Qt::StringLiterals;
-
-namespace {
-
-// A saved gallery as the upload lists name it.
-struct GalleryFolder
-{
-    QTemporaryDir dir;
-    QStringList files{u"myalbum.swf"_s, u"myalbum.html"_s, u"myalbum.xml"_s, u"back.jpg"_s, u"default.mp3"_s};
-    QStringList images{u"cover.jpg"_s, u"IMG 1_t.jpg"_s, u"IMG 1.jpg"_s, u"b_t.jpg"_s, u"b.jpg"_s};
-
-    GalleryFolder()
-    {
-        for (const QString &f : files)
-            WriteFile(dir.path() + u'/' + f, "top " + f.toUtf8());
-        for (const QString &f : images)
-            WriteFile(dir.path() + u"/images/"_s + f, QByteArray(3000, 'i') + f.toUtf8());
-    }
-    QString Path() const { return dir.path(); }
-};
-
-// Everything the uploader tells its window.
-struct Recorder
-{
-    QStringList log;
-    QStringList status;
-    int loginFailed = 0;
-    int siteNotFound = 0;
-
-    explicit Recorder(FtpUploader &u)
-    {
-        QObject::connect(&u, &FtpUploader::LogCleared, [this] { log.clear(); });
-        QObject::connect(&u, &FtpUploader::LogLine, [this](const QString &t, int) { log.append(t); });
-        QObject::connect(&u, &FtpUploader::StatusText, [this](const QString &t) { status.append(t); });
-        QObject::connect(&u, &FtpUploader::LoginFailed, [this] { ++loginFailed; });
-        QObject::connect(&u, &FtpUploader::SiteNotFound, [this] { ++siteNotFound; });
-    }
-    QStringList Matching(const QString &prefix) const
-    {
-        QStringList out;
-        for (const QString &l : log) {
-            if (l.startsWith(prefix))
-                out.append(l.mid(prefix.size()));
-        }
-        return out;
-    }
-    QString LastStatus() const { return status.isEmpty() ? QString() : status.last(); }
-};
-
-JDServerData Profile(int port, int protocol = JDServerData::Ftp)
-{
-    JDServerData p = JDServerData::MakeNew(u"Test Site"_s, u"127.0.0.1"_s, u"tester"_s, u"secret"_s, {}, false, true);
-    p.Port = port;
-    p.Protocol = protocol;
-    p.Timeout = 20;
-    return p;
-}
-
-QStringList Sorted(QStringList l)
-{
-    l.sort();
-    return l;
-}
-
-} // namespace
 
 struct ModeCase
 {
@@ -110,9 +47,9 @@ TEST_P(FtpUploadModes, UploadsGalleryThenSkipsExistingImages)
     EXPECT_TRUE(uploader.Upload(gallery.Path(), gallery.files, gallery.images).isEmpty());
     EXPECT_EQ(rec.LastStatus(), u"Done."_s);
     for (const QString &f : gallery.files)
-        EXPECT_EQ(ReadFile(server.Root() + u"/site/"_s + f), "top " + f.toUtf8()) << f.toStdString();
+        EXPECT_EQ(ReadFile(server.Root() + u"/site/"_s + f), GalleryFolder::FileContent(f)) << f.toStdString();
     for (const QString &f : gallery.images)
-        EXPECT_EQ(ReadFile(server.Root() + u"/site/images/"_s + f), QByteArray(3000, 'i') + f.toUtf8());
+        EXPECT_EQ(ReadFile(server.Root() + u"/site/images/"_s + f), GalleryFolder::ImageContent(f));
     QStringList expectedOrder;
     for (const QString &f : gallery.images)
         expectedOrder << u"images/"_s + f;

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "publish/FtpUploader.h"
+
+#include <QStringList>
+#include <QTemporaryDir>
+
+// A saved gallery as the upload lists name it.
+struct GalleryFolder
+{
+    QTemporaryDir dir;
+    QStringList files;
+    QStringList images;
+
+    GalleryFolder();
+    QString Path() const { return dir.path(); }
+    // What a file of the gallery holds, to compare with what arrived on the server.
+    static QByteArray FileContent(const QString &name) { return "top " + name.toUtf8(); }
+    static QByteArray ImageContent(const QString &name) { return QByteArray(3000, 'i') + name.toUtf8(); }
+};
+
+// Everything the uploader tells its window.
+struct Recorder
+{
+    QStringList log;
+    QStringList status;
+    int loginFailed = 0;
+    int siteNotFound = 0;
+
+    explicit Recorder(FtpUploader &u);
+    QStringList Matching(const QString &prefix) const;
+    QString LastStatus() const { return status.isEmpty() ? QString() : status.last(); }
+};
+
+// A profile for the test servers' user "tester"/"secret" on 127.0.0.1.
+JDServerData Profile(int port, int protocol = JDServerData::Ftp);
+
+QStringList Sorted(QStringList l);
