@@ -23,6 +23,8 @@
 #include "panels/TComponentPanel.h"
 #include "panels/TGalleryPanel.h"
 #include "panels/TThumbnailPanel.h"
+#include "publish/TwinReqFiles.h"
+#include "publish/TwinServers.h"
 #include "tips/TipsFile.h"
 #include "tips/TwinTips.h"
 
@@ -103,6 +105,15 @@ TwMain::TwMain(QWidget *parent) : QMainWindow(parent)
     CreateCentralArea();
     FormCreate();
     new AlbumWindowsHost(this);
+    ConnectPublishing();
+}
+
+void TwMain::ConnectPublishing()
+{
+    // Kept for the whole run, as the code box keeps the last gallery's embed code.
+    m_filesWindow = new TwinReqFiles(this);
+    connect(this, &TwMain::RequiredFilesRequested, this, [this] { m_filesWindow->ShowFor(Gallery()); });
+    connect(this, &TwMain::PublishRequested, this, [this] { TwinServers::Instance(this)->StartUpload(Gallery()); });
 }
 
 TwMain::~TwMain()

@@ -15,6 +15,7 @@ class TComponentPanel;
 class TGalleryPanel;
 class TThumbnailPanel;
 class TwinTips;
+class TwinReqFiles;
 class QAction;
 class QScrollArea;
 class QTabWidget;
@@ -79,6 +80,7 @@ public:
     ArrowKeyHandler *KeyHandler() const { return m_keyHandler; }
     DialogFolders &Folders() const { return *m_folders; }
     TwinTips *TipsWindow() const;
+    TwinReqFiles *FilesWindow() const { return m_filesWindow; }
 
     // How a save asks for its file: the save chooser, starting in the gallery's folder or the
     // one remembered from the last save.
@@ -101,6 +103,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    void ConnectPublishing();
     void FormCreate();
     void FormShow();
     void FormClose();
@@ -154,5 +157,6 @@ private:
     TComponentPanel *m_basePanel = nullptr;
     TThumbnailPanel *m_thumbnailPanel = nullptr;
     QTimer *m_timer1 = nullptr;
+    TwinReqFiles *m_filesWindow = nullptr;
     ArrowKeyHandler *m_keyHandler = nullptr;
 };

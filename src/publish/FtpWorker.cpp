@@ -239,6 +239,11 @@ void FtpWorker::Setup(const QString &url)
     case JDServerData::FtpSslData:
     case JDServerData::FtpSslImplicit:
         curl_easy_setopt(c, CURLOPT_USE_SSL, long(CURLUSESSL_ALL));
+        // Servers want every data connection to resume the control connection's TLS session.
+        // A TLS 1.3 session ticket resumes once, and libcurl takes no fresh ticket from a data
+        // connection it only uploads on, so the one after an upload is refused ("522 ... session
+        // reuse required"). TLS 1.2 sessions resume as often as needed.
+        curl_easy_setopt(c, CURLOPT_SSLVERSION, long(CURL_SSLVERSION_DEFAULT) | long(CURL_SSLVERSION_MAX_TLSv1_2));
         break;
     default:
         break;

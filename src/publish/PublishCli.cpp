@@ -128,6 +128,8 @@ int PublishCli::AddProfile(const QStringList &arguments)
         return Fail(error);
     if (profiles.siteNameExists(name))
         return Fail(u"A site with that name already exists, please choose another one."_s);
+    if (!ServerProfiles::IsStorableName(name))
+        return Fail(ServerProfiles::BadNameText);
     QString password;
     if (anonymous) {
         user = u"anonymous"_s;

@@ -104,9 +104,9 @@ bool ServerProfiles::saveProfiles(QStringList *skipped)
     for (int i = 0; i < Count(); ++i) {
         const JDServerData &p = m_items.at(i);
         const QString sub = p.ItemName.isEmpty() ? u"Untitled "_s + QString::number(i) : p.ItemName;
-        // A separator would make the name a path of nested keys, and the profile would not read
-        // back: such a profile is left out.
-        if (sub.contains(u'\\') || sub.contains(u'/') || sub.trimmed().isEmpty()) {
+        // Windows refuse such names; a profile given one anyway is left out rather than stored
+        // where it would not read back.
+        if (!IsStorableName(sub)) {
             if (skipped)
                 skipped->append(p.ItemName);
             continue;
@@ -157,10 +157,19 @@ void ServerProfiles::addProfile(const JDServerData &profile)
     m_items.append(profile);
 }
 
+const QString ServerProfiles::BadNameText = u"A site name cannot contain \"/\" or \"\\\", please choose another one."_s;
+
+bool ServerProfiles::IsStorableName(const QString &name)
+{
+    return !name.contains(u'\\') && !name.contains(u'/') && !name.trimmed().isEmpty();
+}
+
 ServerProfiles::RenameResult ServerProfiles::renameProfile(int index, const QString &newName)
 {
     if (index < 0 || index >= Count() || siteNameExists(newName))
         return RenameResult::NameTaken;
+    if (!IsStorableName(newName))
+        return RenameResult::BadName;
     eraseProfileKey(m_items.at(index).ItemName);
     m_items[index].ItemName = newName;
     return saveProfiles() ? RenameResult::Renamed : RenameResult::SaveFailed;

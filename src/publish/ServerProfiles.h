@@ -35,7 +35,11 @@ public:
     bool siteNameExists(const QString &name) const;
     void addProfile(const JDServerData &profile);
 
-    enum class RenameResult { Renamed, NameTaken, SaveFailed };
+    // A separator would make the name a path of nested keys that does not read back.
+    static bool IsStorableName(const QString &name);
+    static const QString BadNameText;
+
+    enum class RenameResult { Renamed, NameTaken, BadName, SaveFailed };
     RenameResult renameProfile(int index, const QString &newName);
     void deleteProfile(int index);
 

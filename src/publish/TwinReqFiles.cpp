@@ -85,12 +85,15 @@ TwinReqFiles::TwinReqFiles(QWidget *parent) : QDialog(parent)
 void TwinReqFiles::ShowFor(FflashMovie *gallery)
 {
     m_gallery = gallery;
-    if (isVisible()) {
+    // The save that the snippet may need ends by asking for this window again: one showing.
+    if (isVisible() || m_preparing) {
         FillLists();
         return;
     }
     if (gallery) {
+        m_preparing = true;
         const QString snippet = gallery->GetHtmlSnippet(TwinServers::GalleryChooser(this));
+        m_preparing = false;
         if (snippet.isEmpty() && gallery->BaseName().isEmpty())
             MessageBox::Warning(this, u"Files to Upload"_s, u"You must save your flash to see the HTML!"_s);
         txtHtml->setPlainText(snippet);

@@ -39,6 +39,8 @@ protected:
 private:
     void FillLists();
 
+    bool m_preparing = false;
+
     QPointer<FflashMovie> m_gallery;
     bool m_filling = false;
 };

@@ -189,6 +189,10 @@ void TwinServerWizard::NextClick()
                                 u"A site with that name already exists, please choose another one."_s);
             return;
         }
+        if (!ServerProfiles::IsStorableName(eNickname->text())) {
+            MessageBox::Warning(this, u"Server Profile Wizard"_s, ServerProfiles::BadNameText);
+            return;
+        }
         ShowStep(2);
         eUser->setFocus();
         break;

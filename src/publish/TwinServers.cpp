@@ -397,8 +397,10 @@ void TwinServers::ItemRenamed(QTreeWidgetItem *item)
             MessageBox::Warning(this, u"My Sites"_s, u"A site with that name already exists, please choose another one."_s);
         return;
     }
-    if (m_profiles.siteNameExists(name)) {
-        MessageBox::Warning(this, u"My Sites"_s, u"A site with that name already exists, please choose another one."_s);
+    if (m_profiles.siteNameExists(name) || !ServerProfiles::IsStorableName(name)) {
+        MessageBox::Warning(this, u"My Sites"_s, m_profiles.siteNameExists(name)
+                                ? u"A site with that name already exists, please choose another one."_s
+                                : ServerProfiles::BadNameText);
         m_filling = true;
         item->setText(0, p->ItemName);
         m_filling = false;

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "publish/TwinReqFiles.h"
+#include "support/ModalCloser.h"
+
 #include "support/TestSupport.h"
 
 #include <QColor>
@@ -43,6 +46,8 @@ protected:
 
     QTemporaryDir m_dir;
     QByteArray m_oldConfigHome;
+    // Every save from the main window ends by showing the Files to Upload window.
+    ModalCloser<TwinReqFiles> m_filesWindow;
 };
 
 // True when the colour is within tolerance of the expected one on every channel (JPEG and

@@ -49,6 +49,9 @@ TEST_F(PublishCli, AddsListsAndUploadsWithAProfile)
     ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
     r = Cli({u"profiles"_s, u"add"_s, u"Local Test"_s, u"--host"_s, u"other"_s}, "x\n");
     EXPECT_EQ(r.exitCode, 1);
+    r = Cli({u"profiles"_s, u"add"_s, u"Local/Test"_s, u"--host"_s, u"other"_s}, "x\n");
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_TRUE(r.err.contains(u"cannot contain"_s)) << r.err.toStdString();
     r = Cli({u"profiles"_s});
     EXPECT_EQ(r.exitCode, 0);
     EXPECT_EQ(r.out, u"Local Test\t127.0.0.1:%1\tFTP\ttester\n"_s.arg(port));

@@ -88,6 +88,11 @@ TEST_F(PublishWindows, WizardStepsAndChecks)
     EXPECT_EQ(wizard.Step(), 1);
     EXPECT_EQ(MessageBox::LastText(), u"A site with that name already exists, please choose another one."_s);
 
+    wizard.eNickname->setText(u"My/Site"_s);
+    wizard.btnNext->click();
+    EXPECT_EQ(wizard.Step(), 1);
+    EXPECT_EQ(MessageBox::LastText(), ServerProfiles::BadNameText);
+
     wizard.eNickname->clear();
     QTest::keyClicks(wizard.eNickname, u"home"_s); // exact comparison: another name
     wizard.btnNext->click();
@@ -212,6 +217,13 @@ TEST_F(PublishWindows, ServersWindowRenamesAndDeletes)
     EXPECT_EQ(item->text(0), u"Home"_s);
     EXPECT_EQ(servers.Profiles().Items().at(home).ItemName, u"Home"_s);
     EXPECT_TRUE(servers.Timer2.isActive()); // the editor opens again
+
+    // A separator would store the profile where it cannot be read back.
+    for (const QString &bad : {u"Home/Garden"_s, u"C:\\Sites"_s}) {
+        item->setText(0, bad);
+        EXPECT_EQ(MessageBox::LastText(), ServerProfiles::BadNameText);
+        EXPECT_EQ(item->text(0), u"Home"_s);
+    }
 
     item->setText(0, u"Cottage"_s);
     EXPECT_EQ(servers.Profiles().Items().at(home).ItemName, u"Cottage"_s);

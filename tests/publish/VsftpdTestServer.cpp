@@ -101,7 +101,10 @@ bool VsftpdTestServer::WriteConfig(Tls tls, int port)
     QString config = QStringLiteral(
         "listen=YES\nlisten_address=127.0.0.1\nlisten_port=%1\nbackground=NO\n"
         "write_enable=YES\nlocal_umask=022\nanon_umask=022\nsecure_chroot_dir=%2/empty\n"
-        "ssl_enable=YES\nrsa_cert_file=%2/cert.pem\nrsa_private_key_file=%2/key.pem\nimplicit_ssl=%3\n")
+        "ssl_enable=YES\nrsa_cert_file=%2/cert.pem\nrsa_private_key_file=%2/key.pem\nimplicit_ssl=%3\n"
+        // vsftpd's default, said out loud: like most servers it refuses a data connection that
+        // does not resume the control connection's TLS session.
+        "require_ssl_reuse=YES\n")
                          .arg(port)
                          .arg(m_dir.path(), tls == Tls::Implicit ? u"YES"_s : u"NO"_s);
     if (m_anonymous) {
@@ -135,12 +138,9 @@ bool VsftpdTestServer::Start(int port)
     }
     m_process.setProcessEnvironment(environment);
     m_process.setProcessChannelMode(QProcess::MergedChannels);
-    // vsftpd forks a process per connection: a group of their own lets Stop end them all, and
-    // a test that dies takes the listener with it.
-    m_process.setChildProcessModifier([] {
-        ::setpgid(0, 0);
-        ::prctl(PR_SET_PDEATHSIG, SIGKILL);
-    });
+    // A test that dies takes the listener with it; the processes vsftpd forks for each
+    // connection end when the test's side of their connection closes.
+    m_process.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGKILL); });
     m_process.start(u"/usr/sbin/vsftpd"_s, {m_dir.path() + u"/vsftpd.conf"_s});
     if (!m_process.waitForStarted(10000)) {
         m_error = m_process.errorString();
@@ -165,6 +165,6 @@ void VsftpdTestServer::Stop()
 {
     if (m_process.state() == QProcess::NotRunning)
         return;
-    ::kill(-pid_t(m_process.processId()), SIGKILL);
+    m_process.kill();
     m_process.waitForFinished(5000);
 }

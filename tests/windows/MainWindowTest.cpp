@@ -18,6 +18,10 @@
 #include "panels/TComponentPanel.h"
 #include "panels/TGalleryPanel.h"
 #include "panels/TThumbnailPanel.h"
+#include "publish/JDServerData.h"
+#include "publish/ServerProfiles.h"
+#include "publish/TwinReqFiles.h"
+#include "publish/TwinServers.h"
 #include "tips/TwinTips.h"
 
 #include <QAction>
@@ -29,6 +33,8 @@
 #include <QPointer>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
 #include <QMenuBar>
 #include <QScrollArea>
 #include <QSpinBox>
@@ -37,6 +43,7 @@
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
+#include <QTreeWidget>
 
 #include <memory>
 
@@ -294,6 +301,47 @@ TEST_F(MainWindowTest, SaveProposesMyAlbumAndThenTheGallerysOwnFile)
     FileDialog::SetNextCancel();
     m_window->ActionSaveAs()->trigger();
     EXPECT_EQ(QFileInfo(FileDialog::LastStartPath()).absoluteFilePath(), QFileInfo(TempPath(u"out/myalbum.xml"_s)).absoluteFilePath());
+}
+
+TEST_F(MainWindowTest, SavesAndRequiredFilesShowTheFilesToUpload)
+{
+    // Never saved: "Required Files" saves first; the save's own showing is the only one.
+    FileDialog::SetNextFileName(TempPath(u"site.xml"_s));
+    m_window->ActionShowReqFiles()->trigger();
+    EXPECT_EQ(m_filesWindow.shown, 1);
+    TwinReqFiles *files = m_window->FilesWindow();
+    ASSERT_NE(files, nullptr);
+    EXPECT_TRUE(files->txtHtml->toPlainText().contains(u"site.swf"_s)) << files->txtHtml->toPlainText().toStdString();
+    ASSERT_GT(files->lbFiles->count(), 2);
+    EXPECT_EQ(files->lbFiles->item(files->lbFiles->count() - 1)->text(), u"And All Files in the \"Images\" folder"_s);
+
+    m_window->ActionShowReqFiles()->trigger();
+    EXPECT_EQ(m_filesWindow.shown, 2);
+    Touch();
+    FileDialog::SetNextFileName(TempPath(u"site.xml"_s));
+    m_window->ActionSaveAs()->trigger();
+    EXPECT_FALSE(Gallery()->Modified());
+    EXPECT_EQ(m_filesWindow.shown, 3);
+}
+
+TEST_F(MainWindowTest, UploadOpensMySitesOnlyForASavedUnchangedGallery)
+{
+    ServerProfiles stored;
+    stored.addProfile(JDServerData::MakeNew(u"Home"_s, u"ftp.example.org"_s, u"me"_s, u"pw"_s, {}, false, true));
+    ASSERT_TRUE(stored.saveProfiles());
+
+    Touch();
+    FileDialog::SetNextCancel();
+    m_window->ActionPublish()->trigger();
+    EXPECT_FALSE(TwinServers::Instance(m_window.get())->isVisible());
+
+    FileDialog::SetNextFileName(TempPath(u"up.xml"_s));
+    m_window->ActionPublish()->trigger();
+    TwinServers *servers = TwinServers::Instance(m_window.get());
+    EXPECT_TRUE(servers->isVisible());
+    EXPECT_EQ(servers->tvServers->topLevelItemCount(), 1);
+    EXPECT_TRUE(Gallery()->UploadFiles.contains(u"up.xml"_s));
+    servers->hide();
 }
 
 TEST_F(MainWindowTest, SaveThatFailsIsReportedAndKeepsTheChanges)

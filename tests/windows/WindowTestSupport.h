@@ -1,5 +1,8 @@
 #pragma once
 
+#include "publish/TwinReqFiles.h"
+#include "support/ModalCloser.h"
+
 #include <QList>
 #include <QObject>
 #include <QString>
@@ -36,4 +39,6 @@ protected:
     QTemporaryDir m_dir;
     OpenedUrls *m_opened = nullptr;
     QByteArray m_oldConfigHome;
+    // Every save from the main window ends by showing the Files to Upload window.
+    ModalCloser<TwinReqFiles> m_filesWindow;
 };
