@@ -106,6 +106,18 @@ void FThummnailCatagory::FinishAddedImage(FThummnailImageData *image)
     emit ImagesChanged();
 }
 
+FThummnailImageData *FThummnailCatagory::AddNamedImage(const QString &sourcePath, const QString &bigName,
+                                                      const QString &thumbName)
+{
+    auto *image = new FThummnailImageData;
+    image->album = this;
+    image->sourcePath = sourcePath;
+    image->bigFileName = bigName;
+    image->thumbFileName = thumbName;
+    m_images.append(image);
+    return image;
+}
+
 bool FThummnailCatagory::IsFolderPictureEntry(const QString &name)
 {
     static const QStringList extensions = {u".jpg"_s, u".jpeg"_s, u".gif"_s, u".bmp"_s, u".png"_s, u".tif"_s};

@@ -69,6 +69,8 @@ public:
     // the order of paths with exactly the names, files and progress calls that AddImage one by
     // one would give.
     AddImagesResult AddImages(const QStringList &paths, const AddImagesOptions &options = {});
+    // An image known by its names alone: no picture is read and no working file made.
+    FThummnailImageData *AddNamedImage(const QString &sourcePath, const QString &bigName, const QString &thumbName);
     // The extensions that the Add a Folder flow imports.
     static bool IsFolderPictureEntry(const QString &name);
     // Takes an image out of the album (the caller owns it afterwards).

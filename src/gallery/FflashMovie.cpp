@@ -431,7 +431,7 @@ void FflashMovie::FillUploadLists()
         album->CollectFiles();
 }
 
-GalleryLoadReport FflashMovie::LoadFromFile(const QString &path)
+GalleryLoadReport FflashMovie::LoadFromFile(const QString &path, PhotoLoading photos)
 {
-    return GalleryLoader(*this).Load(path);
+    return GalleryLoader(*this, photos).Load(path);
 }

@@ -21,6 +21,11 @@ class FThummnailCatagoryPanel;
 // path, or the empty text for Cancel.
 using SaveFileChooser = std::function<QString(const QString &proposedPath)>;
 
+// How a load takes in the albums' photos. NamesOnly gives each photo the names its gallery file
+// gives it without reading any picture: for looking at or uploading a saved gallery, whose
+// images folder holds the files already. Such a gallery has no working files and is not saved.
+enum class PhotoLoading { Import, NamesOnly };
+
 // What a load found, for the window to tell the user.
 struct GalleryLoadReport
 {
@@ -151,7 +156,7 @@ public:
     void FillUploadLists();
 
     // Rebuilds this (fresh) gallery from a gallery file.
-    GalleryLoadReport LoadFromFile(const QString &path);
+    GalleryLoadReport LoadFromFile(const QString &path, PhotoLoading photos = PhotoLoading::Import);
 
 signals:
     void ModifiedChanged(bool modified);

@@ -240,10 +240,21 @@ void GalleryLoader::ApplyThumbnailer(const QDomElement &e, GalleryLoadReport &re
     QStringList paths;
     for (int n = 1; e.hasAttribute(u"bigimage"_s + QString::number(n)); ++n)
         paths.append(Resolve(ReadXmlAttr(e, u"bigimage"_s + QString::number(n))));
-    // A photo that cannot be read keeps its place, as a missing one does, so that a save does not
-    // quietly drop it; the window names them all at the end.
-    const AddImagesResult result = album->AddImages(paths, AddImagesOptions{nullptr, false, false, true});
-    report.undecodable += result.undecodable;
+    AddImagesResult result;
+    if (m_photos == PhotoLoading::NamesOnly) {
+        for (qsizetype i = 0; i < paths.size(); ++i) {
+            const QString big = FileNamePart(paths[i]);
+            QString thumb = FileNamePart(ReadXmlAttr(e, u"image"_s + QString::number(i + 1)));
+            if (thumb.isEmpty()) // a file written by hand may leave it out: the name a save gives
+                thumb = FileBaseName(big) + u"_s.jpg"_s;
+            result.added.append(album->AddNamedImage(paths[i], big, thumb));
+        }
+    } else {
+        // A photo that cannot be read keeps its place, as a missing one does, so that a save
+        // does not quietly drop it; the window names them all at the end.
+        result = album->AddImages(paths, AddImagesOptions{nullptr, false, false, true});
+        report.undecodable += result.undecodable;
+    }
     for (qsizetype i = 0; i < result.added.size(); ++i) {
         const QString number = QString::number(i + 1);
         FThummnailImageData *image = result.added[i];

@@ -11,7 +11,7 @@ class FflashButtonClass;
 class GalleryLoader
 {
 public:
-    explicit GalleryLoader(FflashMovie &gallery) : m_gallery(gallery) {}
+    GalleryLoader(FflashMovie &gallery, PhotoLoading photos) : m_gallery(gallery), m_photos(photos) {}
 
     GalleryLoadReport Load(const QString &path);
 
@@ -37,4 +37,5 @@ private:
     QString Resolve(const QString &value) const;
 
     FflashMovie &m_gallery;
+    PhotoLoading m_photos;
 };

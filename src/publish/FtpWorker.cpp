@@ -229,7 +229,9 @@ void FtpWorker::Setup(const QString &url)
         curl_easy_setopt(c, CURLOPT_PASSWORD, Bytes(m_settings.Password).constData());
     }
 
-    curl_easy_setopt(c, CURLOPT_FTP_FILEMETHOD, long(CURLFTPMETHOD_SINGLECWD));
+    // Commands name full paths instead of changing folder first: after a CWD, this libcurl
+    // (7.88) waits a second for each passive data connection of a transfer in the same folder.
+    curl_easy_setopt(c, CURLOPT_FTP_FILEMETHOD, long(CURLFTPMETHOD_NOCWD));
     if (!m_settings.Passive)
         curl_easy_setopt(c, CURLOPT_FTPPORT, "-");
     switch (m_settings.Protocol) {
@@ -286,10 +288,34 @@ void FtpWorker::Setup(const QString &url)
     }
 }
 
+// Strings given to curl_easy_setopt are copied by libcurl, so Setup's temporaries are safe.
 FtpWorker::Outcome FtpWorker::Perform()
 {
-    // Strings given to curl_easy_setopt are copied by libcurl, so Setup's temporaries are safe.
-    return Translate(curl_easy_perform(m_curl));
+    if (curl_multi_add_handle(m_multi, m_curl) != CURLM_OK)
+        return {FtpSession::OtherError, u"The request could not be started."_s};
+    // This libcurl (7.88) now and then leaves a passive data connection that is still being made
+    // out of the sockets it waits on, and only notices it at its next timer, a second later. Short
+    // waits keep such a stall short; while data flows, the sockets wake the wait anyway.
+    constexpr int LongestWaitMs = 10;
+    int running = 1;
+    CURLMcode status = CURLM_OK;
+    while (status == CURLM_OK) {
+        status = curl_multi_perform(m_multi, &running);
+        if (status != CURLM_OK || running == 0)
+            break;
+        long due = -1;
+        curl_multi_timeout(m_multi, &due);
+        const int wait = due < 0 || due > LongestWaitMs ? LongestWaitMs : int(due);
+        status = curl_multi_poll(m_multi, nullptr, 0, wait, nullptr);
+    }
+    CURLcode result = status == CURLM_OK ? CURLE_OK : CURLE_FAILED_INIT;
+    int left = 0;
+    while (CURLMsg *message = curl_multi_info_read(m_multi, &left)) {
+        if (message->msg == CURLMSG_DONE && message->easy_handle == m_curl)
+            result = message->data.result;
+    }
+    curl_multi_remove_handle(m_multi, m_curl);
+    return Translate(result);
 }
 
 FtpWorker::Outcome FtpWorker::Translate(int curlCode)
@@ -356,6 +382,10 @@ void FtpWorker::OnDebug(int type, const QByteArray &data)
             const int code = final ? text.left(3).toInt() : 0;
             const QString command = m_lastCommand;
             m_lastReplyCode = final ? code : m_lastReplyCode;
+            if (final && command.startsWith(u"MKD "_s)) {
+                m_quoteReply = code;
+                m_quoteReplyText = text;
+            }
             Post([s = m_session, command, code, text] { emit s->FtpReply(command, code, text); });
         }
     }
@@ -374,14 +404,20 @@ bool FtpWorker::OnProgress(qint64 total, qint64 now)
 
 void FtpWorker::Close()
 {
-    if (!m_curl)
-        return;
-    // The goodbye must not hold up a closing window when the server has stopped answering.
-    curl_easy_setopt(m_curl, CURLOPT_SERVER_RESPONSE_TIMEOUT, 2L);
-    curl_easy_setopt(m_curl, CURLOPT_TIMEOUT, 3L);
-    curl_easy_setopt(m_curl, CURLOPT_VERBOSE, 0L);
-    curl_easy_cleanup(m_curl);
+    if (m_curl) {
+        // The goodbye must not hold up a closing window when the server has stopped answering.
+        // The multi handle says it, with the limits of the last handle added to it.
+        curl_easy_setopt(m_curl, CURLOPT_SERVER_RESPONSE_TIMEOUT, 2L);
+        curl_easy_setopt(m_curl, CURLOPT_TIMEOUT, 3L);
+        curl_easy_setopt(m_curl, CURLOPT_VERBOSE, 0L);
+        if (m_multi && curl_multi_add_handle(m_multi, m_curl) == CURLM_OK)
+            curl_multi_remove_handle(m_multi, m_curl);
+        curl_easy_cleanup(m_curl);
+    }
+    if (m_multi)
+        curl_multi_cleanup(m_multi);
     m_curl = nullptr;
+    m_multi = nullptr;
 }
 
 FtpWorker::Outcome FtpWorker::DoConnect(const Request &r)
@@ -399,8 +435,11 @@ FtpWorker::Outcome FtpWorker::DoConnect(const Request &r)
             return {FtpSession::ProxyNotSupported, u"The proxy type \"%1\" is not supported."_s.arg(proxy.Type)};
     }
     m_curl = curl_easy_init();
-    if (!m_curl)
+    m_multi = curl_multi_init();
+    if (!m_curl || !m_multi) {
+        Close();
         return {FtpSession::OtherError, u"The connection could not be set up."_s};
+    }
     Setup(BaseUrl() + u"/"_s);
     curl_easy_setopt(m_curl, CURLOPT_NOBODY, 1L);
     Outcome result = Perform();
@@ -472,12 +511,18 @@ FtpWorker::Outcome FtpWorker::DoMakeFolder(const QString &remote)
         path.chop(1);
     Setup(FolderUrl(m_entryPath));
     curl_easy_setopt(m_curl, CURLOPT_NOBODY, 1L);
-    const QByteArray command = Sftp() ? Bytes(u"mkdir \""_s + path + u"\""_s) : Bytes(u"MKD "_s + path);
+    // "*": a refused MKD (most of the time the folder is there already) must not make libcurl
+    // drop the connection and log in again; the reply tells the outcome instead.
+    const QByteArray command = Sftp() ? Bytes(u"mkdir \""_s + path + u"\""_s) : Bytes(u"*MKD "_s + path);
     curl_slist *quote = curl_slist_append(nullptr, command.constData());
     curl_easy_setopt(m_curl, CURLOPT_QUOTE, quote);
-    const Outcome result = Perform();
+    m_quoteReply = 0;
+    m_quoteReplyText.clear();
+    Outcome result = Perform();
     curl_easy_setopt(m_curl, CURLOPT_QUOTE, nullptr);
     curl_slist_free_all(quote);
+    if (result.code == FtpSession::NoError && m_quoteReply >= 400)
+        result = {FtpSession::RemoteFailed, m_quoteReplyText};
     return result;
 }
 

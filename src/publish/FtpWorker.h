@@ -10,10 +10,11 @@
 #include <memory>
 
 typedef void CURL;
+typedef void CURLM;
 
 // The libcurl side of an FtpSession. Lives on the session's worker thread and runs one request at
-// a time on one easy handle, so that the control connection and its login are reused from one
-// request to the next. Reports back by queuing calls onto the session's thread.
+// a time on one easy handle within one multi handle, so that the control connection and its
+// login are reused from one request to the next. Reports back by queuing calls onto the session's thread.
 class FtpWorker : public QObject
 {
     Q_OBJECT
@@ -56,11 +57,14 @@ private:
     std::shared_ptr<std::atomic<int>> m_generation;
     int m_requestGeneration = 0;
     CURL *m_curl = nullptr;
+    CURLM *m_multi = nullptr; // holds the connection between requests
     FtpConnectSettings m_settings;
     bool m_noMlsd = false;
     QString m_entryPath = QStringLiteral("/");
     QString m_lastCommand;
     int m_lastReplyCode = 0;
+    int m_quoteReply = 0; // the reply to MKD
+    QString m_quoteReplyText;
     QByteArray m_received;
     char m_errorBuffer[256] = {};
     qint64 m_lastProgress = -1;

@@ -183,7 +183,8 @@ int PublishCli::Upload(const QStringList &arguments)
         profile.HostDirName = remoteDir;
 
     FflashMovie gallery;
-    const GalleryLoadReport report = gallery.LoadFromFile(QFileInfo(galleryPath).absoluteFilePath());
+    // The saved images folder holds every picture already: none needs reading.
+    const GalleryLoadReport report = gallery.LoadFromFile(QFileInfo(galleryPath).absoluteFilePath(), PhotoLoading::NamesOnly);
     if (!report.recognised)
         return Fail(u"This file cannot be opened in Fotovia! (%1)"_s.arg(galleryPath));
     if (!report.error.isEmpty())

@@ -159,6 +159,43 @@ TEST_F(Loading, UnreadablePhotosKeepTheirPlacesAndAreListedOnce)
     EXPECT_TRUE(QFileInfo(AppFolders::ImagesWorkFolder() + images[1]->bigFileName).isFile());
 }
 
+// Reading names only gives the same upload lists as reading the photos, and makes no files.
+TEST_F(Loading, NamesOnlyGivesTheSameUploadListsWithoutReadingPhotos)
+{
+    FflashMovie original;
+    original.ResetAsNewGallery();
+    QDir().mkpath(m_site.path() + u"/p"_s);
+    QImage picture(40, 30, QImage::Format_RGB32);
+    picture.fill(Qt::darkBlue);
+    for (const QString &name : {u"one.jpg"_s, u"two.jpg"_s})
+        ASSERT_TRUE(picture.save(m_site.path() + u"/p/"_s + name));
+    FThummnailCatagory *first = original.ThumbnailStrip()->Albums().first();
+    first->AddImage(m_site.path() + u"/p/one.jpg"_s);
+    first->AddImage(m_site.path() + u"/p/two.jpg"_s)->caption = u"Two"_s;
+    // The same photo again takes other names in the images folder.
+    original.ThumbnailStrip()->AddAlbum(u"More"_s)->AddImage(m_site.path() + u"/p/one.jpg"_s);
+    const QString path = m_site.path() + u"/g.xml"_s;
+    ASSERT_TRUE(original.Save([&](const QString &) { return path; }));
+
+    Open(path);
+    m_gallery->FillUploadLists();
+    const QStringList files = m_gallery->UploadFiles;
+    const QStringList images = m_gallery->UploadImageFiles;
+    for (const QString &name : {u"one.jpg"_s, u"one_s.jpg"_s, u"one(2).jpg"_s, u"one(2)_s.jpg"_s, u"two_s.jpg"_s})
+        EXPECT_TRUE(images.contains(name)) << images.join(u' ').toStdString();
+
+    EnsureFolder(AppFolders::TempFolder(), true);
+    EnsureFolder(AppFolders::ImagesWorkFolder(), true);
+    m_gallery = std::make_unique<FflashMovie>();
+    const GalleryLoadReport report = m_gallery->LoadFromFile(path, PhotoLoading::NamesOnly);
+    EXPECT_TRUE(report.recognised);
+    m_gallery->FillUploadLists();
+    EXPECT_EQ(m_gallery->UploadFiles, files);
+    EXPECT_EQ(m_gallery->UploadImageFiles, images);
+    EXPECT_EQ(m_gallery->ThumbnailStrip()->Albums().first()->images()[1]->caption, u"Two"_s);
+    EXPECT_TRUE(ListFolder(AppFolders::ImagesWorkFolder(), u"*.jpg"_s).isEmpty());
+}
+
 TEST_F(Loading, AlbumTitlesNeedTheirAlbumsFirst)
 {
     Open(Fixture(QString(), u"<catagories cat1link=\"thumbs1\" cat1name=\"Early\"/><thumbnailer myname=\"thumbs1\"/>"_s));

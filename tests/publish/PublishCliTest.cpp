@@ -3,6 +3,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QImage>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -59,14 +60,20 @@ TEST_F(PublishCli, AddsListsAndUploadsWithAProfile)
 
     QTemporaryDir galleryDir;
     const QString xml = galleryDir.path() + u"/myalbum.xml"_s;
-    r = Cli({u"new"_s, xml});
+    const QString photos = galleryDir.path() + u"/photos"_s;
+    QDir().mkpath(photos);
+    QImage picture(64, 48, QImage::Format_RGB32);
+    picture.fill(Qt::darkYellow);
+    ASSERT_TRUE(picture.save(photos + u"/harbour.jpg"_s));
+    r = Cli({u"build"_s, photos, xml});
     ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
 
     r = Cli({u"upload"_s, xml, u"--profile"_s, u"Local Test"_s});
     EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
     EXPECT_TRUE(QFileInfo::exists(server.Root() + u"/www/myalbum.xml"_s));
     EXPECT_TRUE(QFileInfo::exists(server.Root() + u"/www/myalbum.html"_s));
-    EXPECT_TRUE(QFileInfo(server.Root() + u"/www/images"_s).isDir());
+    for (const QString &image : {u"harbour.jpg"_s, u"harbour_s.jpg"_s})
+        EXPECT_EQ(ReadFile(server.Root() + u"/www/images/"_s + image), ReadFile(galleryDir.path() + u"/images/"_s + image));
     EXPECT_TRUE(r.err.contains(u"UPLOADING: myalbum.xml"_s));
     EXPECT_TRUE(r.err.contains(u"PASS ****"_s));
     EXPECT_FALSE(r.err.contains(u"secret"_s));
