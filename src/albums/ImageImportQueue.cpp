@@ -22,13 +22,27 @@ struct Runtime
     FinishedNotifier notifier;
     QThreadPool pool;
 
-    Runtime() { pool.setMaxThreadCount(std::max(1, QThread::idealThreadCount())); }
+    Runtime();
 };
 
 Runtime &Workers()
 {
     static Runtime runtime;
     return runtime;
+}
+
+// A photo still being decoded when the application object goes would read through image plugins
+// that are being unloaded: the application waits for it, and photos not started are dropped.
+void StopWorkers()
+{
+    Workers().pool.clear();
+    Workers().pool.waitForDone();
+}
+
+Runtime::Runtime()
+{
+    pool.setMaxThreadCount(std::max(1, QThread::idealThreadCount()));
+    qAddPostRoutine(StopWorkers);
 }
 
 } // namespace

@@ -1,22 +1,11 @@
 #include "FtpTestServer.h"
+#include "TestCertificate.h"
 
 #include <QDir>
 #include <QFile>
 
 using namespace Qt::StringLiterals;
 
-namespace {
-
-QString RunTool(const QString &program, const QStringList &arguments)
-{
-    QProcess p;
-    p.start(program, arguments);
-    if (!p.waitForFinished(60000) || p.exitCode() != 0)
-        return {};
-    return QString::fromUtf8(p.readAllStandardOutput());
-}
-
-} // namespace
 
 FtpTestServer::FtpTestServer(const Options &options)
 {
@@ -27,15 +16,9 @@ FtpTestServer::FtpTestServer(const Options &options)
     if (options.noMlsd)
         arguments << u"--no-mlsd"_s;
     if (options.tls != u"none"_s) {
-        const QString key = m_dir.path() + u"/key.pem"_s;
-        const QString cert = m_dir.path() + u"/cert.pem"_s;
-        RunTool(u"openssl"_s, {u"req"_s, u"-x509"_s, u"-newkey"_s, u"rsa:2048"_s, u"-nodes"_s, u"-subj"_s,
-                               u"/CN=localhost"_s, u"-days"_s, u"2"_s, u"-keyout"_s, key, u"-out"_s, cert});
-        const QString out = RunTool(u"openssl"_s, {u"x509"_s, u"-in"_s, cert, u"-noout"_s, u"-fingerprint"_s, u"-sha256"_s});
-        const qsizetype eq = out.indexOf(u'=');
-        if (eq >= 0)
-            m_fingerprint = u"SHA256:"_s + out.mid(eq + 1).trimmed().toUpper();
-        arguments << u"--tls"_s << options.tls << u"--cert"_s << cert << u"--key"_s << key;
+        const TestCertificate certificate = TestCertificate::Make(m_dir.path());
+        m_fingerprint = certificate.fingerprint;
+        arguments << u"--tls"_s << options.tls << u"--cert"_s << certificate.cert << u"--key"_s << certificate.key;
     }
     m_process.setProcessChannelMode(QProcess::SeparateChannels);
     m_process.start(u"/usr/bin/python3"_s, arguments);

@@ -1,4 +1,5 @@
 #include "VsftpdTestServer.h"
+#include "TestCertificate.h"
 
 #include <QDir>
 #include <QFile>
@@ -13,15 +14,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-QString RunTool(const QString &program, const QStringList &arguments)
-{
-    QProcess p;
-    p.start(program, arguments);
-    if (!p.waitForFinished(60000) || p.exitCode() != 0)
-        return {};
-    return QString::fromUtf8(p.readAllStandardOutput());
-}
 
 bool Write(const QString &path, const QString &text)
 {
@@ -60,19 +52,11 @@ VsftpdTestServer::~VsftpdTestServer()
 
 bool VsftpdTestServer::MakeCertificate()
 {
-    const QString key = m_dir.path() + u"/key.pem"_s;
-    const QString cert = m_dir.path() + u"/cert.pem"_s;
-    RunTool(u"openssl"_s, {u"req"_s, u"-x509"_s, u"-newkey"_s, u"rsa:2048"_s, u"-nodes"_s, u"-subj"_s, u"/CN=127.0.0.1"_s,
-                           u"-addext"_s, u"subjectAltName=IP:127.0.0.1"_s, u"-days"_s, u"2"_s, u"-keyout"_s, key,
-                           u"-out"_s, cert});
-    const QString out = RunTool(u"openssl"_s, {u"x509"_s, u"-in"_s, cert, u"-noout"_s, u"-fingerprint"_s, u"-sha256"_s});
-    const qsizetype eq = out.indexOf(u'=');
-    if (eq < 0) {
+    const TestCertificate certificate = TestCertificate::Make(m_dir.path());
+    m_fingerprint = certificate.fingerprint;
+    if (m_fingerprint.isEmpty())
         m_error = u"openssl could not make the certificate"_s;
-        return false;
-    }
-    m_fingerprint = u"SHA256:"_s + out.mid(eq + 1).trimmed().toUpper();
-    return true;
+    return !m_fingerprint.isEmpty();
 }
 
 // PAM reads its services from /etc/pam.d only; pam_wrapper points it at the temporary folder,
