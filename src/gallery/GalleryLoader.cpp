@@ -141,19 +141,8 @@ void GalleryLoader::ApplyGallery(const QDomElement &e)
 
 void GalleryLoader::ApplyStripHeader(const QDomElement &e)
 {
-    FflashThumbnailerClass *s = m_gallery.ThumbnailStrip();
-    s->SetSolidFill(Flag(e, u"thumbhdrbkdo"_s));
-    Color(e, u"thumbhdrbkfillclr"_s, [&](FColor c) { s->SetFillColor(c); });
-    s->SetFillAlpha(Int(e, u"thumbhdrbkfillalpha"_s, 100));
-    s->SetGradientFill(Flag(e, u"thumbhdrbkdogradient"_s));
-    Color(e, u"thumbhdrbkgradclr"_s, [&](FColor c) { s->SetGradientColor(c); });
-    s->SetGradientAlpha(Int(e, u"thumbhdrbkgradalpha"_s, 100));
-    s->SetGradientAngle(Int(e, u"thumbhdrbkgradangle"_s, 70));
-    s->SetPictureFill(Flag(e, u"thumbhdrbkdoimg"_s));
-    s->SetShowBorder(Flag(e, u"thumbhdrbkdobdr"_s));
-    ApplyPicture(s, e, u"thumbhdrbkimg"_s);
-    s->SetBorderSolid(Flag(e, u"thumbhdrbkbdrsolid"_s));
-    Color(e, u"thumbhdrbkbdrcolor"_s, [&](FColor c) { s->SetBorderColor(c); });
+    // The strip's own background lives on the gallery element, under "thumbhdr" names.
+    ApplyBackground(m_gallery.ThumbnailStrip(), e, false, u"thumbhdr"_s);
 }
 
 void GalleryLoader::ApplyCellStyle(const QDomElement &e)
@@ -200,22 +189,25 @@ void GalleryLoader::ApplyPicture(FflashComponentBaseClass *c, const QDomElement 
         c->SetPictureFile(Resolve(picture));
 }
 
-void GalleryLoader::ApplyBackground(FflashComponentBaseClass *c, const QDomElement &e, bool withMask)
+void GalleryLoader::ApplyBackground(FflashComponentBaseClass *c, const QDomElement &e, bool withMask,
+                                   const QString &prefix)
 {
-    c->SetSolidFill(Flag(e, u"bkdobk"_s));
-    Color(e, u"bkfillclr"_s, [&](FColor v) { c->SetFillColor(v); });
-    c->SetFillAlpha(Int(e, u"bkfillalpha"_s, 100));
-    c->SetGradientFill(Flag(e, u"bkdogradient"_s));
-    Color(e, u"bkgradclr"_s, [&](FColor v) { c->SetGradientColor(v); });
-    c->SetGradientAlpha(Int(e, u"bkgradalpha"_s, 100));
-    c->SetGradientAngle(Int(e, u"bkgradangle"_s, 70));
-    c->SetPictureFill(Flag(e, u"bkdoimg"_s));
-    c->SetShowBorder(Flag(e, u"bkdobdr"_s));
-    ApplyPicture(c, e, u"bkimg"_s);
-    c->SetBorderSolid(Flag(e, u"bkbdrsolid"_s));
-    Color(e, u"bkbdrcolor"_s, [&](FColor v) { c->SetBorderColor(v); });
+    const auto name = [&](const char16_t *base) { return QString(prefix + QStringView(base)); };
+    // The one name that does not follow the pattern: the strip's solid fill is "thumbhdrbkdo".
+    c->SetSolidFill(Flag(e, prefix.isEmpty() ? u"bkdobk"_s : QString(prefix + u"bkdo"_s)));
+    Color(e, name(u"bkfillclr"), [&](FColor v) { c->SetFillColor(v); });
+    c->SetFillAlpha(Int(e, name(u"bkfillalpha"), 100));
+    c->SetGradientFill(Flag(e, name(u"bkdogradient")));
+    Color(e, name(u"bkgradclr"), [&](FColor v) { c->SetGradientColor(v); });
+    c->SetGradientAlpha(Int(e, name(u"bkgradalpha"), 100));
+    c->SetGradientAngle(Int(e, name(u"bkgradangle"), 70));
+    c->SetPictureFill(Flag(e, name(u"bkdoimg")));
+    c->SetShowBorder(Flag(e, name(u"bkdobdr")));
+    ApplyPicture(c, e, name(u"bkimg"));
+    c->SetBorderSolid(Flag(e, name(u"bkbdrsolid")));
+    Color(e, name(u"bkbdrcolor"), [&](FColor v) { c->SetBorderColor(v); });
     if (withMask)
-        c->SetMask(Flag(e, u"bkdomask"_s));
+        c->SetMask(Flag(e, name(u"bkdomask")));
 }
 
 void GalleryLoader::ApplyImageDisplay(const QDomElement &e)

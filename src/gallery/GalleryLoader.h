@@ -25,7 +25,9 @@ private:
     void ApplyCatagories(const QDomElement &e);
     void ApplyButton(const QDomElement &e);
     void ApplyGeometry(FflashComponentBaseClass *c, const QDomElement &e);
-    void ApplyBackground(FflashComponentBaseClass *c, const QDomElement &e, bool withMask);
+    // The background settings, under names that start with prefix ("bkdobk", "bkfillclr", ...).
+    void ApplyBackground(FflashComponentBaseClass *c, const QDomElement &e, bool withMask,
+                         const QString &prefix = QString());
     void ApplyPicture(FflashComponentBaseClass *c, const QDomElement &e, const QString &name);
     void Finish();
 

@@ -59,6 +59,11 @@ TEST_F(Loading, ASavedGalleryReadsBackToTheSameFile)
     original.PlayButton()->SetFontSize(14);
     original.PlayButton()->SetBold(true);
     original.ThumbnailStrip()->SetThumbSpacing(7);
+    // The strip's background, read from the gallery element under its own names.
+    original.ThumbnailStrip()->SetSolidFill(true);
+    original.ThumbnailStrip()->SetFillAlpha(40);
+    original.ThumbnailStrip()->SetGradientAngle(15);
+    original.ThumbnailStrip()->SetBorderColor(RgbColor(9, 8, 7));
     original.ImageDisplay()->SetKeepAspect(true);
     original.MenuStyle()->SetCatW(150);
     original.SlideshowSpeed = 48;
