@@ -710,7 +710,7 @@ void TwMain::ShowTipsonStartup1Click(bool checked)
     // The check mark has already flipped. The tips file's name is the setting; a rename that
     // fails (a file of the target name exists) is ignored.
     if (!checked)
-        TipsFile::Park(AppFolders::AppFolder());
+        TipsFile::Park(TipsFile::Folder(AppFolders::AppFolder()));
     else
-        TipsFile::Activate(AppFolders::AppFolder());
+        TipsFile::Activate(TipsFile::Folder(AppFolders::AppFolder()));
 }

@@ -1,5 +1,6 @@
 #include "TipsFile.h"
 
+#include "app/AppFolders.h"
 #include "app/Utils.h"
 
 #include <QFile>
@@ -15,6 +16,20 @@ QString FindFile(const QString &appFolder, const QString &name)
     return QFileInfo(path).isFile() ? path : QString();
 }
 } // namespace
+
+QString TipsFile::Folder(const QString &appFolder)
+{
+    const QString own = AppFolders::WorkRootFor(appFolder);
+    if (QFileInfo(own) == QFileInfo(appFolder))
+        return IncludeTrailingSlash(appFolder);
+    if (FindActive(own).isEmpty() && FindParked(own).isEmpty()) {
+        if (const QString active = FindActive(appFolder); !active.isEmpty())
+            QFile::copy(active, own + u"tips.txt"_s);
+        else if (const QString parked = FindParked(appFolder); !parked.isEmpty())
+            QFile::copy(parked, own + u"tips2.txt"_s);
+    }
+    return own;
+}
 
 QString TipsFile::FindActive(const QString &appFolder)
 {

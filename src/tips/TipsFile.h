@@ -9,6 +9,11 @@
 class TipsFile
 {
 public:
+    // The folder whose tips file is the setting: the application folder when the user may
+    // rename files in it; otherwise (an installed program) the user's own folder beside the
+    // working folder, which starts with a copy of the application folder's tips file.
+    static QString Folder(const QString &appFolder);
+
     // The active tips file of the folder, or the empty text when there is none.
     static QString FindActive(const QString &appFolder);
     // The parked one, or the empty text.

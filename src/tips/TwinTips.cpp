@@ -38,7 +38,7 @@ protected:
 
 TwinTips *TwinTips::showStartupTip(QAction *menuItem, QWidget *parent)
 {
-    const QString path = TipsFile::FindActive(AppFolders::AppFolder());
+    const QString path = TipsFile::FindActive(TipsFile::Folder(AppFolders::AppFolder()));
     if (path.isEmpty()) {
         if (menuItem)
             menuItem->setChecked(false);
@@ -139,7 +139,7 @@ void TwinTips::done(int result)
         m_finished = true;
         m_tips.clear();
         if (!m_showTips->isChecked())
-            TipsFile::Park(AppFolders::AppFolder());
+            TipsFile::Park(TipsFile::Folder(AppFolders::AppFolder()));
     }
     QDialog::done(result);
 }

@@ -7,7 +7,9 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QFile>
 #include <QFileInfo>
+#include <QTemporaryDir>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
@@ -122,6 +124,36 @@ TEST_F(TipsTest, UncheckingAndClosingParksTheTipsFile)
     m_menuItem.setChecked(true);
     EXPECT_EQ(TwinTips::showStartupTip(&m_menuItem, nullptr), nullptr);
     EXPECT_FALSE(m_menuItem.isChecked());
+}
+
+// An installed program cannot rename files in its shared data folder: the switch works on the
+// user's own copy, and the shipped file stays as it is.
+TEST(TipsFileTest, AnInstalledProgramKeepsTheSwitchInTheUsersOwnFolder)
+{
+    QTemporaryDir dir;
+    const QString app = dir.path() + u"/usr/share/fotovia/"_s;
+    WriteFile(app + u"tips.txt"_s, "a\nb\n");
+    const QByteArray oldDataHome = qgetenv("XDG_DATA_HOME");
+    qputenv("XDG_DATA_HOME", QFile::encodeName(dir.path() + u"/data"_s));
+    const QString own = dir.path() + u"/data/fotovia/"_s;
+
+    EXPECT_EQ(TipsFile::Folder(app), own);
+    EXPECT_EQ(TipsFile::ReadTips(TipsFile::FindActive(TipsFile::Folder(app))), (QStringList{u"a"_s, u"b"_s}));
+    EXPECT_TRUE(TipsFile::Park(TipsFile::Folder(app)));
+    EXPECT_TRUE(TipsFile::FindActive(TipsFile::Folder(app)).isEmpty()); // parked stays parked
+    EXPECT_TRUE(QFileInfo::exists(own + u"tips2.txt"_s));
+    EXPECT_TRUE(QFileInfo::exists(app + u"tips.txt"_s));
+    EXPECT_TRUE(TipsFile::Activate(TipsFile::Folder(app)));
+    EXPECT_FALSE(TipsFile::FindActive(TipsFile::Folder(app)).isEmpty());
+
+    // A build tree's own folder is the tips folder itself.
+    const QString tree = dir.path() + u"/build/app/"_s;
+    WriteFile(tree + u"tips.txt"_s, "c\n");
+    EXPECT_EQ(TipsFile::Folder(tree), tree);
+    if (oldDataHome.isEmpty())
+        qunsetenv("XDG_DATA_HOME");
+    else
+        qputenv("XDG_DATA_HOME", oldDataHome);
 }
 
 TEST_F(TipsTest, ParkingFailsQuietlyWhenTheParkedNameIsTaken)
