@@ -1,6 +1,7 @@
 #include "WindowTestSupport.h"
 
 #include "support/TestSupport.h"
+#include "albums/FThummnailCatagory.h"
 #include "app/AppFolders.h"
 #include "app/AppState.h"
 #include "app/ArrowKeyHandler.h"
@@ -400,6 +401,22 @@ TEST_F(MainWindowTest, OpenOfAFileThatIsNoGallerySaysSo)
     m_window->ActionOpen()->trigger();
     ASSERT_EQ(MessageBox::ShownTexts().size(), 2);
     EXPECT_EQ(MessageBox::ShownTexts().first(), u"This file cannot be opened in Fotovia!"_s);
+}
+
+TEST_F(MainWindowTest, OpenNamesThePhotosThatCannotBeReadInOneMessage)
+{
+    WriteFile(TempPath(u"site/images/a.jpg"_s), "spoilt");
+    WriteFile(TempPath(u"site/images/b.jpg"_s), "spoilt too");
+    const QString path = WriteFile(TempPath(u"site/g.xml"_s),
+        "<?xml version=\"1.0\"?><pelliconimagegallery><imagegallery><thumbnailer myname=\"thumbs1\" "
+        "bigimage1=\"images/a.jpg\" bigimage2=\"images/b.jpg\"/></imagegallery></pelliconimagegallery>");
+    FileDialog::SetNextFileName(path);
+    m_window->ActionOpen()->trigger();
+    ASSERT_EQ(MessageBox::ShownTexts().size(), 1);
+    const QString text = MessageBox::ShownTexts().first();
+    EXPECT_TRUE(text.startsWith(u"These 2 photos could not be read as pictures."_s)) << text.toStdString();
+    EXPECT_TRUE(text.contains(QFileInfo(TempPath(u"site/images/b.jpg"_s)).absoluteFilePath())) << text.toStdString();
+    EXPECT_EQ(Gallery()->ThumbnailStrip()->Albums().first()->images().size(), 2);
 }
 
 TEST_F(MainWindowTest, ResizingTheWindowKeepsTheGalleryCentred)
