@@ -123,4 +123,11 @@ function recordPhotos() {
 // Every test gets this long at most, so a hang shows as a failure instead of a stuck run.
 const LIMIT = { timeout: 90_000 };
 
-module.exports = { LIMIT, recordPhotos, clickOpens, launch, open, openGallery, galleryFor, pixel, stagePixel, stageOrigin, near, waitPhoto, albumsPlan };
+// Opens a gallery made from plan, runs fn on the open page and closes the page whatever happens.
+async function withGallery(browser, plan, opts, fn) {
+  const g = await galleryFor(browser, plan);
+  const o = await openGallery(browser, g, opts);
+  try { return await fn(o, g); } finally { await o.close(); }
+}
+
+module.exports = { LIMIT, withGallery, recordPhotos, clickOpens, launch, open, openGallery, galleryFor, pixel, stagePixel, stageOrigin, near, waitPhoto, albumsPlan };

@@ -13,11 +13,7 @@ let browser;
 before(async () => { browser = await h.launch(); });
 after(async () => { await browser?.close(); });
 
-async function withGallery(plan, opts, fn) {
-  const g = await h.galleryFor(browser, plan);
-  const o = await h.openGallery(browser, g, opts);
-  try { return await fn(o, g); } finally { await o.close(); }
-}
+const withGallery = (plan, opts, fn) => h.withGallery(browser, plan, opts, fn);
 
 // The default display is 480 x 360 at (10, 10) and the photos fill it.
 const photoAt = (page) => h.stagePixel(page, 250, 190);

@@ -13,11 +13,7 @@ let browser;
 before(async () => { browser = await h.launch(); });
 after(async () => { await browser?.close(); });
 
-async function withGallery(plan, opts, fn) {
-  const g = await h.galleryFor(browser, plan);
-  const o = await h.openGallery(browser, g, opts);
-  try { return await fn(o, g); } finally { await o.close(); }
-}
+const withGallery = (plan, opts, fn) => h.withGallery(browser, plan, opts, fn);
 
 test('the stage takes the object\'s size and paints its background', h.LIMIT, async (t) => {
   const W = 640, H = 480;

@@ -46,6 +46,18 @@ QString ImportFailure::Message(const QList<ImportFailure> &failures, bool keptIn
     return text;
 }
 
+QImage ImageProcessor::OnWhite(const QImage &picture)
+{
+    if (!picture.hasAlphaChannel())
+        return picture;
+    QImage flat(picture.size(), QImage::Format_RGB32);
+    flat.fill(Qt::white);
+    QPainter painter(&flat);
+    painter.drawImage(0, 0, picture);
+    painter.end();
+    return flat;
+}
+
 int ImageProcessor::RoundHalfEven(double value)
 {
     // The default floating-point rounding mode rounds exact halves to the even neighbour.
@@ -179,12 +191,7 @@ public:
             return picture;
         }
         if (picture.hasAlphaChannel()) {
-            QImage flat(picture.size(), QImage::Format_RGB32);
-            flat.fill(Qt::white);
-            QPainter painter(&flat);
-            painter.drawImage(0, 0, picture);
-            painter.end();
-            picture = flat;
+            picture = ImageProcessor::OnWhite(picture);
         } else if (picture.format() != QImage::Format_RGB32 && picture.format() != QImage::Format_Grayscale8) {
             picture = picture.convertToFormat(QImage::Format_RGB32);
         }

@@ -89,6 +89,8 @@ public:
 
     // A baseline (never progressive) JPEG at quality 80; empty when encoding fails.
     static QByteArray EncodeJpeg(const QImage &image);
+    // JPEG has no transparency: transparent parts turn white rather than black.
+    static QImage OnWhite(const QImage &picture);
     // The case-sensitive extension test of steps 5 and 9.
     static bool HasJpgExtension(const QString &path);
 };

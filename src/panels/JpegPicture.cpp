@@ -1,10 +1,11 @@
 #include "JpegPicture.h"
 
+#include "albums/ImageProcessor.h"
+
 #include <QFile>
 #include <QImage>
 #include <QImageReader>
 #include <QImageWriter>
-#include <QPainter>
 #include <QSaveFile>
 
 using namespace Qt::StringLiterals;
@@ -91,15 +92,7 @@ bool JpegPicture::SaveAsBaseline(const QString &source, const QString &target, Q
             *error = reader.errorString();
         return false;
     }
-    // JPEG has no transparency: transparent parts turn white rather than black.
-    if (picture.hasAlphaChannel()) {
-        QImage flat(picture.size(), QImage::Format_RGB32);
-        flat.fill(Qt::white);
-        QPainter painter(&flat);
-        painter.drawImage(0, 0, picture);
-        painter.end();
-        picture = flat;
-    }
+    picture = ImageProcessor::OnWhite(picture);
     QSaveFile file(target);
     if (!file.open(QIODevice::WriteOnly)) {
         if (error)
