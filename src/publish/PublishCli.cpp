@@ -127,7 +127,7 @@ int PublishCli::AddProfile(const QStringList &arguments)
     if (!error.isEmpty())
         return Fail(error);
     if (profiles.siteNameExists(name))
-        return Fail(u"A site with that name already exists, please choose another one."_s);
+        return Fail(ServerProfiles::NameTakenText);
     if (!ServerProfiles::IsStorableName(name))
         return Fail(ServerProfiles::BadNameText);
     QString password;

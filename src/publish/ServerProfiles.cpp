@@ -157,6 +157,7 @@ void ServerProfiles::addProfile(const JDServerData &profile)
     m_items.append(profile);
 }
 
+const QString ServerProfiles::NameTakenText = u"A site with that name already exists, please choose another one."_s;
 const QString ServerProfiles::BadNameText = u"A site name cannot contain \"/\" or \"\\\", please choose another one."_s;
 
 bool ServerProfiles::IsStorableName(const QString &name)

@@ -38,6 +38,7 @@ public:
     // A separator would make the name a path of nested keys that does not read back.
     static bool IsStorableName(const QString &name);
     static const QString BadNameText;
+    static const QString NameTakenText;
 
     enum class RenameResult { Renamed, NameTaken, BadName, SaveFailed };
     RenameResult renameProfile(int index, const QString &newName);

@@ -186,7 +186,7 @@ void TwinServerWizard::NextClick()
             return;
         if (m_profiles.siteNameExists(eNickname->text())) {
             MessageBox::Warning(this, u"Server Profile Wizard"_s,
-                                u"A site with that name already exists, please choose another one."_s);
+                                ServerProfiles::NameTakenText);
             return;
         }
         if (!ServerProfiles::IsStorableName(eNickname->text())) {

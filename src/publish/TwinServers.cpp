@@ -394,13 +394,12 @@ void TwinServers::ItemRenamed(QTreeWidgetItem *item)
     JDServerData *p = Selected();
     if (!p || name == p->ItemName) {
         if (p && name == p->ItemName)
-            MessageBox::Warning(this, u"My Sites"_s, u"A site with that name already exists, please choose another one."_s);
+            MessageBox::Warning(this, u"My Sites"_s, ServerProfiles::NameTakenText);
         return;
     }
-    if (m_profiles.siteNameExists(name) || !ServerProfiles::IsStorableName(name)) {
-        MessageBox::Warning(this, u"My Sites"_s, m_profiles.siteNameExists(name)
-                                ? u"A site with that name already exists, please choose another one."_s
-                                : ServerProfiles::BadNameText);
+    const bool taken = m_profiles.siteNameExists(name);
+    if (taken || !ServerProfiles::IsStorableName(name)) {
+        MessageBox::Warning(this, u"My Sites"_s, taken ? ServerProfiles::NameTakenText : ServerProfiles::BadNameText);
         m_filling = true;
         item->setText(0, p->ItemName);
         m_filling = false;
