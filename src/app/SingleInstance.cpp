@@ -22,7 +22,7 @@ SingleInstance::SingleInstance(const QString &appFolder, QObject *parent) : QObj
 
 SingleInstance::~SingleInstance() = default;
 
-bool SingleInstance::NotifyRunningInstance() const
+bool SingleInstance::notifyRunningInstance() const
 {
     QLocalSocket socket;
     socket.connectToServer(m_name);
@@ -34,9 +34,9 @@ bool SingleInstance::NotifyRunningInstance() const
     return true;
 }
 
-bool SingleInstance::Claim()
+bool SingleInstance::claim()
 {
-    if (NotifyRunningInstance())
+    if (notifyRunningInstance())
         return false;
     // Nobody answered: a socket file left behind by a crashed instance is stale.
     QLocalServer::removeServer(m_name);
@@ -48,7 +48,7 @@ bool SingleInstance::Claim()
         while (QLocalSocket *client = m_server->nextPendingConnection()) {
             connect(client, &QLocalSocket::readyRead, this, [this, client] {
                 if (client->readAll().contains("activate"))
-                    emit ActivationRequested();
+                    emit activationRequested();
             });
             connect(client, &QLocalSocket::disconnected, client, &QObject::deleteLater);
         }

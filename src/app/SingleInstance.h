@@ -16,15 +16,15 @@ public:
 
     // True when this process is the only instance and now listens for later ones;
     // false when another instance was found and has been asked to come to the front.
-    bool Claim();
+    bool claim();
 
-    QString ServerName() const { return m_name; }
+    QString serverName() const { return m_name; }
 
 signals:
-    void ActivationRequested();
+    void activationRequested();
 
 private:
-    bool NotifyRunningInstance() const;
+    bool notifyRunningInstance() const;
 
     QString m_name;
     QLocalServer *m_server = nullptr;

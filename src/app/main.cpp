@@ -1,13 +1,13 @@
 // The designer: start-up sequence, then the main window's message loop.
 
-#include "app/AppFolders.h"
-#include "app/MessageBox.h"
-#include "app/CommandLine.h"
-#include "app/Errors.h"
-#include "app/SingleInstance.h"
-#include "app/TwMain.h"
-#include "app/Utils.h"
-#include "gallery/TpreviewWindow.h"
+#include "AppFolders.h"
+#include "MessageBox.h"
+#include "CommandLine.h"
+#include "Errors.h"
+#include "SingleInstance.h"
+#include "MainWindow.h"
+#include "Utils.h"
+#include "PreviewWindow.h"
 
 #include <QApplication>
 
@@ -17,12 +17,12 @@ using namespace Qt::StringLiterals;
 
 int main(int argc, char *argv[])
 {
-    TpreviewWindow::PrepareWebEngine();
+    PreviewWindow::prepareWebEngine();
     QApplication app(argc, argv);
     QApplication::setApplicationName(u"Fotovia"_s);
     QApplication::setApplicationDisplayName(u"Fotovia"_s);
 
-    const CommonOptions options = ParseCommonOptions(QApplication::arguments(), AppFolders::DefaultAppFolder());
+    const CommonOptions options = parseCommonOptions(QApplication::arguments(), AppFolders::defaultAppFolder());
     if (!options.error.isEmpty()) {
         std::fprintf(stderr, "fotovia: %s\n", qPrintable(options.error));
         return 2;
@@ -31,19 +31,19 @@ int main(int argc, char *argv[])
     // Checked before the folders are touched: a second start must not empty the working
     // folder of the instance that is running.
     SingleInstance instance(options.appFolder);
-    if (!instance.Claim())
+    if (!instance.claim())
         return 0;
 
     try {
-        AppFolders::Setup(options.appFolder);
+        AppFolders::setup(options.appFolder);
     } catch (const InOutError &e) {
         std::fprintf(stderr, "fotovia: %s\n", qPrintable(e.message()));
-        MessageBox::Critical(nullptr, u"Fotovia"_s, e.message());
+        MessageBox::critical(nullptr, u"Fotovia"_s, e.message());
         return 1;
     }
 
-    TwMain window;
-    QObject::connect(&instance, &SingleInstance::ActivationRequested, &window, [&window] {
+    MainWindow window;
+    QObject::connect(&instance, &SingleInstance::activationRequested, &window, [&window] {
         window.showNormal();
         window.raise();
         window.activateWindow();

@@ -1,11 +1,11 @@
 #include "windows/WindowTestSupport.h"
 
-#include "albums/ImageResizeSettings.h"
-#include "albums/TwImageChooser.h"
-#include "albums/TwinSaveProgress.h"
-#include "albums/TwinimageLink.h"
-#include "app/MessageBox.h"
-#include "app/SettingsStore.h"
+#include "ImageResizeSettings.h"
+#include "AddImagesDialog.h"
+#include "ImportProgressDialog.h"
+#include "PhotoLinkDialog.h"
+#include "MessageBox.h"
+#include "SettingsStore.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -22,13 +22,13 @@ protected:
     void SetUp() override
     {
         WindowTest::SetUp();
-        ImageResizeSettings::Instance() = ImageResizeSettings();
-        m_store = std::make_unique<SettingsStore>(TempPath(u"settings.ini"_s));
+        ImageResizeSettings::instance() = ImageResizeSettings();
+        m_store = std::make_unique<SettingsStore>(tempPath(u"settings.ini"_s));
     }
     void TearDown() override
     {
         m_store.reset();
-        ImageResizeSettings::Instance() = ImageResizeSettings();
+        ImageResizeSettings::instance() = ImageResizeSettings();
         WindowTest::TearDown();
     }
     std::unique_ptr<SettingsStore> m_store;
@@ -40,17 +40,17 @@ const QString NoResizeWarning = u"This may greatly increase the time it takes to
 
 TEST_F(AlbumDialogsTest, ChooserHasTheSevenEntriesWithTheDefaultSelected)
 {
-    TwImageChooser chooser(nullptr, m_store.get());
+    AddImagesDialog chooser(nullptr, m_store.get());
     const QStringList expected = {u"640 x 480 "_s, u"800 x 600 (default)"_s, u"1024 x 768"_s, u"1152 x 864"_s,
                                   u"1280 x 800"_s, u"1440 x 900"_s, u"NO RESIZE"_s};
     QStringList entries;
-    for (int i = 0; i < chooser.ResizeList()->count(); ++i)
-        entries.append(chooser.ResizeList()->itemText(i));
+    for (int i = 0; i < chooser.resizeList()->count(); ++i)
+        entries.append(chooser.resizeList()->itemText(i));
     EXPECT_EQ(entries, expected);
-    EXPECT_FALSE(chooser.ResizeList()->isEditable());
-    EXPECT_EQ(chooser.ResizeEntry(), u"800 x 600 (default)"_s);
+    EXPECT_FALSE(chooser.resizeList()->isEditable());
+    EXPECT_EQ(chooser.resizeEntry(), u"800 x 600 (default)"_s);
     EXPECT_EQ(chooser.windowTitle(), u"Add Images"_s);
-    const auto &settings = ImageResizeSettings::Instance();
+    const auto &settings = ImageResizeSettings::instance();
     EXPECT_TRUE(settings.resizeImages);
     EXPECT_EQ(settings.maxWidth, 800);
     EXPECT_EQ(settings.maxHeight, 600);
@@ -72,22 +72,22 @@ class ChooserEntryTest : public AlbumDialogsTest, public ::testing::WithParamInt
 TEST_P(ChooserEntryTest, PickingAnEntrySetsTheBounds)
 {
     const EntryCase &c = GetParam();
-    TwImageChooser chooser(nullptr, m_store.get());
+    AddImagesDialog chooser(nullptr, m_store.get());
     chooser.show();
-    chooser.SetResizeEntry(u"NO RESIZE"_s);
-    chooser.SetResizeEntry(QString::fromUtf16(c.entry));
-    const auto &settings = ImageResizeSettings::Instance();
+    chooser.setResizeEntry(u"NO RESIZE"_s);
+    chooser.setResizeEntry(QString::fromUtf16(c.entry));
+    const auto &settings = ImageResizeSettings::instance();
     EXPECT_EQ(settings.resizeImages, c.resize);
     if (c.resize) {
         EXPECT_EQ(settings.maxWidth, c.width);
         EXPECT_EQ(settings.maxHeight, c.height);
     }
     // The entry is kept for the next start.
-    TwImageChooser next(nullptr, m_store.get());
-    EXPECT_EQ(next.ResizeEntry(), QString::fromUtf16(c.entry));
+    AddImagesDialog next(nullptr, m_store.get());
+    EXPECT_EQ(next.resizeEntry(), QString::fromUtf16(c.entry));
 }
 
-INSTANTIATE_TEST_SUITE_P(Entries, ChooserEntryTest,
+INSTANTIATE_TEST_SUITE_P(entries, ChooserEntryTest,
     ::testing::Values(EntryCase{"Small", u"640 x 480 ", true, 640, 480},
                       EntryCase{"Default", u"800 x 600 (default)", true, 800, 600},
                       EntryCase{"Large", u"1024 x 768", true, 1024, 768},
@@ -97,31 +97,31 @@ INSTANTIATE_TEST_SUITE_P(Entries, ChooserEntryTest,
 
 TEST_F(AlbumDialogsTest, NoResizeWarnsOnlyWhileTheDialogIsShown)
 {
-    TwImageChooser chooser(nullptr, m_store.get());
-    chooser.SetResizeEntry(u"NO RESIZE"_s); // not on the screen
-    EXPECT_TRUE(MessageBox::ShownTexts().isEmpty());
-    EXPECT_FALSE(ImageResizeSettings::Instance().resizeImages);
-    chooser.SetResizeEntry(u"1024 x 768"_s);
+    AddImagesDialog chooser(nullptr, m_store.get());
+    chooser.setResizeEntry(u"NO RESIZE"_s); // not on the screen
+    EXPECT_TRUE(MessageBox::shownTexts().isEmpty());
+    EXPECT_FALSE(ImageResizeSettings::instance().resizeImages);
+    chooser.setResizeEntry(u"1024 x 768"_s);
     chooser.show();
-    chooser.SetResizeEntry(u"NO RESIZE"_s);
-    EXPECT_EQ(MessageBox::ShownTexts(), QStringList{NoResizeWarning});
+    chooser.setResizeEntry(u"NO RESIZE"_s);
+    EXPECT_EQ(MessageBox::shownTexts(), QStringList{NoResizeWarning});
 }
 
 TEST_F(AlbumDialogsTest, ASavedNoResizeAppliesAtStartWithoutAWarning)
 {
-    m_store->WriteString(TwImageChooser::SettingsKey(), u"ResizeEntry"_s, u"NO RESIZE"_s);
-    TwImageChooser chooser(nullptr, m_store.get());
-    EXPECT_EQ(chooser.ResizeEntry(), u"NO RESIZE"_s);
-    EXPECT_FALSE(ImageResizeSettings::Instance().resizeImages);
-    EXPECT_TRUE(MessageBox::ShownTexts().isEmpty());
+    m_store->writeString(AddImagesDialog::settingsKey(), u"ResizeEntry"_s, u"NO RESIZE"_s);
+    AddImagesDialog chooser(nullptr, m_store.get());
+    EXPECT_EQ(chooser.resizeEntry(), u"NO RESIZE"_s);
+    EXPECT_FALSE(ImageResizeSettings::instance().resizeImages);
+    EXPECT_TRUE(MessageBox::shownTexts().isEmpty());
 }
 
 TEST_F(AlbumDialogsTest, AnUnknownSavedEntryFallsBackToTheDefault)
 {
-    m_store->WriteString(TwImageChooser::SettingsKey(), u"ResizeEntry"_s, u"9999 x 1"_s);
-    TwImageChooser chooser(nullptr, m_store.get());
-    EXPECT_EQ(chooser.ResizeEntry(), u"800 x 600 (default)"_s);
-    EXPECT_EQ(ImageResizeSettings::Instance().maxWidth, 800);
+    m_store->writeString(AddImagesDialog::settingsKey(), u"ResizeEntry"_s, u"9999 x 1"_s);
+    AddImagesDialog chooser(nullptr, m_store.get());
+    EXPECT_EQ(chooser.resizeEntry(), u"800 x 600 (default)"_s);
+    EXPECT_EQ(ImageResizeSettings::instance().maxWidth, 800);
 }
 
 struct KeyCase
@@ -139,13 +139,13 @@ class ChooserKeyTest : public AlbumDialogsTest, public ::testing::WithParamInter
 TEST_P(ChooserKeyTest, EnterAddsImagesAndEscAddsAFolder)
 {
     const KeyCase &c = GetParam();
-    TwImageChooser chooser(nullptr, m_store.get());
+    AddImagesDialog chooser(nullptr, m_store.get());
     chooser.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&chooser));
     QTest::keyClick(&chooser, Qt::Key(c.key));
-    EXPECT_EQ(chooser.Chosen(), c.chosen);
+    EXPECT_EQ(chooser.chosen(), c.chosen);
     if (c.chosen) {
-        EXPECT_EQ(chooser.IndividualFiles(), c.individual);
+        EXPECT_EQ(chooser.individualFiles(), c.individual);
     }
     EXPECT_FALSE(chooser.isVisible());
 }
@@ -156,32 +156,32 @@ INSTANTIATE_TEST_SUITE_P(Keys, ChooserKeyTest,
 
 TEST_F(AlbumDialogsTest, ClosingTheChooserOtherwiseChoosesNothing)
 {
-    TwImageChooser chooser(nullptr, m_store.get());
+    AddImagesDialog chooser(nullptr, m_store.get());
     chooser.show();
     chooser.close();
-    EXPECT_FALSE(chooser.Chosen());
+    EXPECT_FALSE(chooser.chosen());
     // The buttons choose, and every showing starts without a choice.
     chooser.show();
-    chooser.AddFolderButton()->click();
-    EXPECT_TRUE(chooser.Chosen());
-    EXPECT_FALSE(chooser.IndividualFiles());
+    chooser.addFolderButton()->click();
+    EXPECT_TRUE(chooser.chosen());
+    EXPECT_FALSE(chooser.individualFiles());
     chooser.show();
-    EXPECT_FALSE(chooser.Chosen());
+    EXPECT_FALSE(chooser.chosen());
 }
 
 TEST_F(AlbumDialogsTest, ChooserKeepsItsPlace)
 {
     {
-        TwImageChooser chooser(nullptr, m_store.get());
+        AddImagesDialog chooser(nullptr, m_store.get());
         chooser.show();
         chooser.move(123, 87);
-        chooser.AddImagesButton()->click();
+        chooser.addImagesButton()->click();
     }
-    EXPECT_EQ(m_store->ReadInt(TwImageChooser::SettingsKey(), u"Left"_s, -1), 123);
-    EXPECT_EQ(m_store->ReadInt(TwImageChooser::SettingsKey(), u"Top"_s, -1), 87);
-    EXPECT_EQ(m_store->ReadInt(TwImageChooser::SettingsKey(), u"Width"_s, -1), 303);
-    EXPECT_EQ(m_store->ReadInt(TwImageChooser::SettingsKey(), u"Height"_s, -1), 245);
-    TwImageChooser next(nullptr, m_store.get());
+    EXPECT_EQ(m_store->readInt(AddImagesDialog::settingsKey(), u"Left"_s, -1), 123);
+    EXPECT_EQ(m_store->readInt(AddImagesDialog::settingsKey(), u"Top"_s, -1), 87);
+    EXPECT_EQ(m_store->readInt(AddImagesDialog::settingsKey(), u"Width"_s, -1), 303);
+    EXPECT_EQ(m_store->readInt(AddImagesDialog::settingsKey(), u"Height"_s, -1), 245);
+    AddImagesDialog next(nullptr, m_store.get());
     EXPECT_EQ(next.pos(), QPoint(123, 87));
 }
 
@@ -201,20 +201,20 @@ class LinkDialogTest : public AlbumDialogsTest, public ::testing::WithParamInter
 TEST_P(LinkDialogTest, OkAndCancel)
 {
     const LinkCase &c = GetParam();
-    TwinimageLink dialog;
-    dialog.Prepare(QString::fromUtf16(c.before));
+    PhotoLinkDialog dialog;
+    dialog.prepare(QString::fromUtf16(c.before));
     const QString before = QString::fromUtf16(c.before);
-    EXPECT_EQ(dialog.LinkEdit()->text(), before.isEmpty() ? u"http://"_s : before);
+    EXPECT_EQ(dialog.linkEdit()->text(), before.isEmpty() ? u"http://"_s : before);
     dialog.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
     if (c.typed)
-        dialog.LinkEdit()->setText(QString::fromUtf16(c.typed));
+        dialog.linkEdit()->setText(QString::fromUtf16(c.typed));
     if (c.ok)
-        QTest::keyClick(dialog.LinkEdit(), Qt::Key_Return); // Ok is the default button
+        QTest::keyClick(dialog.linkEdit(), Qt::Key_Return); // Ok is the default button
     else
-        dialog.CancelButton()->click();
+        dialog.cancelButton()->click();
     EXPECT_FALSE(dialog.isVisible());
-    EXPECT_EQ(dialog.Accepted(), c.ok);
+    EXPECT_EQ(dialog.wasAccepted(), c.ok);
     if (c.ok) {
         EXPECT_EQ(dialog.Result(), QString::fromUtf16(c.after));
     }
@@ -230,51 +230,51 @@ INSTANTIATE_TEST_SUITE_P(Cases, LinkDialogTest,
 
 TEST_F(AlbumDialogsTest, EveryOpenStartsAfresh)
 {
-    TwinimageLink dialog;
-    TwinimageLink::SetNextAnswer(u"http://x.example/"_s);
-    dialog.Open(QString());
-    EXPECT_TRUE(dialog.Accepted());
+    PhotoLinkDialog dialog;
+    PhotoLinkDialog::setNextAnswer(u"http://x.example/"_s);
+    dialog.open(QString());
+    EXPECT_TRUE(dialog.wasAccepted());
     EXPECT_EQ(dialog.Result(), u"http://x.example/"_s);
-    TwinimageLink::SetNextAnswer(std::nullopt);
-    dialog.Open(u"http://y.example/"_s);
-    EXPECT_FALSE(dialog.Accepted());
+    PhotoLinkDialog::setNextAnswer(std::nullopt);
+    dialog.open(u"http://y.example/"_s);
+    EXPECT_FALSE(dialog.wasAccepted());
     EXPECT_EQ(dialog.Result(), u"http://y.example/"_s);
 }
 
 TEST_F(AlbumDialogsTest, ProgressRowsBarAndCancel)
 {
-    TwinSaveProgress progress;
+    ImportProgressDialog progress;
     EXPECT_EQ(progress.windowTitle(), u"Loading Images"_s);
-    EXPECT_EQ(ImportProgress::Current(), &progress);
-    progress.SetTotal(4);
+    EXPECT_EQ(ImportProgress::current(), &progress);
+    progress.setTotal(4);
     progress.Step();
     progress.Step();
-    EXPECT_EQ(progress.LoadingRow(), u"Loading: 2 of 4 images"_s);
-    progress.SetCurrentImage(u"a.jpg"_s);
-    progress.SetStatus(u"Scaling..."_s);
-    progress.SetPercent(60);
-    EXPECT_EQ(progress.CurrentImageText(), u"a.jpg"_s);
-    EXPECT_EQ(progress.StatusText(), u"Scaling..."_s);
-    EXPECT_EQ(progress.BarPercent(), 60);
-    progress.CancelButton()->click();
-    EXPECT_TRUE(progress.Cancelled());
+    EXPECT_EQ(progress.loadingRow(), u"Loading: 2 of 4 images"_s);
+    progress.setCurrentImage(u"a.jpg"_s);
+    progress.setStatus(u"Scaling..."_s);
+    progress.setPercent(60);
+    EXPECT_EQ(progress.currentImageText(), u"a.jpg"_s);
+    EXPECT_EQ(progress.statusText(), u"Scaling..."_s);
+    EXPECT_EQ(progress.barPercent(), 60);
+    progress.cancelButton()->click();
+    EXPECT_TRUE(progress.cancelled());
     // Showing clears the cancel mark and the bar; the counter starts again with the total.
-    progress.ShowFor(nullptr);
-    EXPECT_FALSE(progress.Cancelled());
-    EXPECT_EQ(progress.BarPercent(), 0);
+    progress.showFor(nullptr);
+    EXPECT_FALSE(progress.cancelled());
+    EXPECT_EQ(progress.barPercent(), 0);
     EXPECT_FALSE(progress.isModal());
-    progress.SetTotal(1);
-    EXPECT_EQ(progress.LoadingRow(), u"Loading: 0 of 1 images"_s);
-    progress.CloseProgress();
+    progress.setTotal(1);
+    EXPECT_EQ(progress.loadingRow(), u"Loading: 0 of 1 images"_s);
+    progress.closeProgress();
     EXPECT_FALSE(progress.isVisible());
 }
 
 TEST_F(AlbumDialogsTest, ProgressUnregistersWhenItGoes)
 {
     {
-        TwinSaveProgress progress;
-        EXPECT_EQ(ImportProgress::Current(), &progress);
+        ImportProgressDialog progress;
+        EXPECT_EQ(ImportProgress::current(), &progress);
     }
-    EXPECT_NE(ImportProgress::Current(), nullptr);
-    ImportProgress::Current()->SetStatus(u"ignored"_s); // the silent sink
+    EXPECT_NE(ImportProgress::current(), nullptr);
+    ImportProgress::current()->setStatus(u"ignored"_s); // the silent sink
 }

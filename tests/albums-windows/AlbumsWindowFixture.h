@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/SettingsStore.h"
+#include "SettingsStore.h"
 #include "windows/WindowTestSupport.h"
 
 #include <QColor>
@@ -8,13 +8,13 @@
 #include <QStringList>
 #include <memory>
 
-class FflashMovie;
-class FThummnailCatagory;
-class FThummnailImageData;
-class TwImageChooser;
-class TwinImages;
-class TwinSaveProgress;
-class TwinimageLink;
+class GalleryDocument;
+class Album;
+class AlbumPhoto;
+class AddImagesDialog;
+class PhotoAlbumsWindow;
+class ImportProgressDialog;
+class PhotoLinkDialog;
 
 // A gallery as New makes it, with the Photo Albums window and its dialogs, shown offscreen.
 class AlbumsWindowTest : public WindowTest
@@ -24,17 +24,17 @@ protected:
     void TearDown() override;
 
     // A picture written at run time; the extension names its format.
-    QString MakePhoto(const QString &name, int width = 320, int height = 240, QColor color = Qt::darkCyan);
-    FThummnailCatagory *FirstAlbum() const;
-    FThummnailCatagory *AddAlbum();
+    QString makePhoto(const QString &name, int width = 320, int height = 240, QColor color = Qt::darkCyan);
+    Album *firstAlbum() const;
+    Album *addAlbum();
     // Adds photos to an album as the model does, one by one.
-    QList<FThummnailImageData *> AddPhotos(FThummnailCatagory *album, int count, const QString &prefix = QStringLiteral("p"));
-    void Click(FThummnailImageData *image, bool shift = false);
+    QList<AlbumPhoto *> addPhotos(Album *album, int count, const QString &prefix = QStringLiteral("p"));
+    void click(AlbumPhoto *image, bool shift = false);
 
-    FflashMovie *m_gallery = nullptr;
+    GalleryDocument *m_gallery = nullptr;
     std::unique_ptr<SettingsStore> m_store;
-    TwImageChooser *m_chooser = nullptr;
-    TwinSaveProgress *m_progress = nullptr;
-    TwinimageLink *m_link = nullptr;
-    TwinImages *m_window = nullptr;
+    AddImagesDialog *m_chooser = nullptr;
+    ImportProgressDialog *m_progress = nullptr;
+    PhotoLinkDialog *m_link = nullptr;
+    PhotoAlbumsWindow *m_window = nullptr;
 };

@@ -1,11 +1,11 @@
 #include "windows/WindowTestSupport.h"
 
-#include "albums/AlbumWindowsHost.h"
-#include "albums/FThummnailCatagory.h"
-#include "albums/TwinImages.h"
-#include "app/TwMain.h"
-#include "components/FflashThumbnailerClass.h"
-#include "gallery/FflashMovie.h"
+#include "AlbumWindowsHost.h"
+#include "Album.h"
+#include "PhotoAlbumsWindow.h"
+#include "MainWindow.h"
+#include "ThumbnailStrip.h"
+#include "GalleryDocument.h"
 
 #include <QAction>
 #include <QPointer>
@@ -15,19 +15,19 @@ using namespace Qt::StringLiterals;
 
 TEST_F(WindowTest, CreateEditAlbumShowsThePhotoAlbumsWindowOfTheCurrentGallery)
 {
-    TwMain main;
+    MainWindow main;
     main.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&main));
-    AlbumWindowsHost *host = AlbumWindowsHost::Of(&main);
+    AlbumWindowsHost *host = AlbumWindowsHost::of(&main);
     ASSERT_NE(host, nullptr);
-    QPointer<TwinImages> window = host->AlbumsWindow();
+    QPointer<PhotoAlbumsWindow> window = host->albumsWindow();
     ASSERT_NE(window, nullptr);
-    EXPECT_EQ(window->Gallery(), main.Gallery());
+    EXPECT_EQ(window->gallery(), main.gallery());
     EXPECT_FALSE(window->isVisible());
     // The new gallery's album is the window's current one.
-    EXPECT_EQ(window->CurrentAlbum(), main.Gallery()->ThumbnailStrip()->Albums().value(0));
+    EXPECT_EQ(window->currentAlbum(), main.gallery()->thumbnailStrip()->albums().value(0));
 
-    main.ActionAlbums()->trigger();
+    main.actionAlbums()->trigger();
     EXPECT_TRUE(window->isVisible());
     EXPECT_EQ(window->windowTitle(), u"Photo Albums"_s);
 
@@ -35,6 +35,6 @@ TEST_F(WindowTest, CreateEditAlbumShowsThePhotoAlbumsWindowOfTheCurrentGallery)
     window->close();
     main.actionNewExecute();
     EXPECT_TRUE(window.isNull());
-    ASSERT_NE(host->AlbumsWindow(), nullptr);
-    EXPECT_EQ(host->AlbumsWindow()->Gallery(), main.Gallery());
+    ASSERT_NE(host->albumsWindow(), nullptr);
+    EXPECT_EQ(host->albumsWindow()->gallery(), main.gallery());
 }

@@ -1,22 +1,22 @@
 #include "AlbumsWindowFixture.h"
 
-#include "albums/AlbumMenuPanelView.h"
-#include "albums/AlbumThumbnailsPanel.h"
-#include "albums/AlbumTileView.h"
-#include "albums/FCatagoryMenuStyle.h"
-#include "albums/FThummnailCatagory.h"
-#include "albums/FThummnailCatagoryPanel.h"
-#include "albums/FThummnailImageData.h"
-#include "albums/ThumbnailView.h"
-#include "albums/TwinImages.h"
-#include "albums/TwinimageLink.h"
-#include "app/AppFolders.h"
-#include "app/AppState.h"
-#include "app/ArrowKeyHandler.h"
-#include "app/MessageBox.h"
-#include "components/FflashThumbnailerClass.h"
-#include "gallery/FflashMovie.h"
-#include "panels/ColorButton.h"
+#include "AlbumMenuPanelView.h"
+#include "AlbumThumbnailsPanel.h"
+#include "AlbumTileView.h"
+#include "AlbumMenuStyle.h"
+#include "Album.h"
+#include "AlbumMenuBackground.h"
+#include "AlbumPhoto.h"
+#include "ThumbnailView.h"
+#include "PhotoAlbumsWindow.h"
+#include "PhotoLinkDialog.h"
+#include "AppFolders.h"
+#include "AppState.h"
+#include "NudgeKeyFilter.h"
+#include "MessageBox.h"
+#include "ThumbnailStrip.h"
+#include "GalleryDocument.h"
+#include "ColorButton.h"
 
 #include <QAction>
 #include <QApplication>
@@ -36,10 +36,10 @@ namespace {
 const QString DeleteAlbumQuestion = u"Are you sure you want to delete this album?"_s;
 const QString DeleteImagesQuestion = u"Are you sure you want to delete the selected image(s)?"_s;
 
-QStringList Names(const FflashThumbnailerClass *strip)
+QStringList names(const ThumbnailStrip *strip)
 {
     QStringList names;
-    for (const FThummnailCatagory *album : strip->Albums())
+    for (const Album *album : strip->albums())
         names.append(album->name());
     return names;
 }
@@ -47,34 +47,34 @@ QStringList Names(const FflashThumbnailerClass *strip)
 
 TEST_F(AlbumsWindowTest, NewGalleryShowsItsAlbumAsCurrentWithSettingsTab)
 {
-    FThummnailCatagory *album = FirstAlbum();
+    Album *album = firstAlbum();
     ASSERT_NE(album, nullptr);
-    EXPECT_EQ(m_window->CurrentAlbum(), album);
-    EXPECT_TRUE(album->Selected());
-    EXPECT_EQ(m_window->PageControl()->currentIndex(), 0);
-    EXPECT_EQ(m_window->PageControl()->tabText(0), u"Settings"_s);
-    EXPECT_EQ(m_window->PageControl()->tabText(1), u"Background"_s);
-    EXPECT_FALSE(m_window->AlbumFields()->isHidden());
-    EXPECT_EQ(m_window->TitleEdit()->text(), u"My Images"_s);
-    EXPECT_EQ(m_window->DescriptionEdit()->toPlainText(), u"Put the description of your images here."_s);
+    EXPECT_EQ(m_window->currentAlbum(), album);
+    EXPECT_TRUE(album->selected());
+    EXPECT_EQ(m_window->pageControl()->currentIndex(), 0);
+    EXPECT_EQ(m_window->pageControl()->tabText(0), u"Settings"_s);
+    EXPECT_EQ(m_window->pageControl()->tabText(1), u"Background"_s);
+    EXPECT_FALSE(m_window->albumFields()->isHidden());
+    EXPECT_EQ(m_window->titleEdit()->text(), u"My Images"_s);
+    EXPECT_EQ(m_window->descriptionEdit()->toPlainText(), u"Put the description of your images here."_s);
     // An album without photos: no strip and no image row, the placeholder instead.
-    EXPECT_TRUE(m_window->ImageStrip()->isHidden());
-    EXPECT_FALSE(m_window->StripPlaceholder()->isHidden());
-    EXPECT_TRUE(m_window->ImageRow()->isHidden());
+    EXPECT_TRUE(m_window->imageStrip()->isHidden());
+    EXPECT_FALSE(m_window->stripPlaceholder()->isHidden());
+    EXPECT_TRUE(m_window->imageRow()->isHidden());
     // Showing the window and filling its album fields is no change of the gallery.
-    EXPECT_FALSE(m_gallery->Modified());
+    EXPECT_FALSE(m_gallery->modified());
 }
 
 TEST_F(AlbumsWindowTest, ToolbarCaptionsAndHints)
 {
     const struct { QAction *action; const char16_t *caption; const char16_t *hint; } expected[] = {
-        {m_window->ActionAddAlbum(), u"Add Album", u"Add a new Photo Album"},
-        {m_window->ActionAddImages(), u"Add Images", u"Add Images to your Photo Album"},
-        {m_window->ActionMoveLeft(), u"Move Left", u"Move Album Left"},
-        {m_window->ActionMoveRight(), u"Move Right", u"Move Album Right"},
-        {m_window->ActionDeleteAlbum(), u"Delete Album", u"Remove the selected Photo Album"},
-        {m_window->ActionPreview(), u"&Preview", u"Preview in Browser"},
-        {m_window->ActionBack(), u"Back to Gallery", u"Close this Window and return to Gallery"},
+        {m_window->actionAddAlbum(), u"Add Album", u"Add a new Photo Album"},
+        {m_window->actionAddImages(), u"Add Images", u"Add Images to your Photo Album"},
+        {m_window->actionMoveLeft(), u"Move Left", u"Move Album Left"},
+        {m_window->actionMoveRight(), u"Move Right", u"Move Album Right"},
+        {m_window->actionDeleteAlbum(), u"Delete Album", u"Remove the selected Photo Album"},
+        {m_window->actionPreview(), u"&Preview", u"Preview in Browser"},
+        {m_window->actionBack(), u"Back to Gallery", u"Close this Window and return to Gallery"},
     };
     for (const auto &e : expected) {
         EXPECT_EQ(e.action->text(), QString::fromUtf16(e.caption));
@@ -84,24 +84,24 @@ TEST_F(AlbumsWindowTest, ToolbarCaptionsAndHints)
 
 TEST_F(AlbumsWindowTest, AddAlbumAppendsATileAndMakesItCurrent)
 {
-    FThummnailCatagory *first = FirstAlbum();
-    FThummnailCatagory *second = AddAlbum();
+    Album *first = firstAlbum();
+    Album *second = addAlbum();
     ASSERT_NE(second, first);
-    EXPECT_EQ(m_gallery->ThumbnailStrip()->Albums().size(), 2);
+    EXPECT_EQ(m_gallery->thumbnailStrip()->albums().size(), 2);
     EXPECT_EQ(second->name(), u"My Images"_s);
-    EXPECT_EQ(m_window->CurrentAlbum(), second);
-    EXPECT_TRUE(second->Selected());
-    EXPECT_FALSE(first->Selected());
-    EXPECT_TRUE(m_gallery->Modified());
-    ASSERT_NE(m_window->TileOf(second), nullptr);
+    EXPECT_EQ(m_window->currentAlbum(), second);
+    EXPECT_TRUE(second->selected());
+    EXPECT_FALSE(first->selected());
+    EXPECT_TRUE(m_gallery->modified());
+    ASSERT_NE(m_window->tileOf(second), nullptr);
     // Tiles in a row: pad, then tile width + pad further on.
-    const int pad = m_gallery->MenuStyle()->catxypadding;
-    EXPECT_EQ(first->Bounds().topLeft(), QPoint(pad, pad));
-    EXPECT_EQ(m_window->TileOf(second)->geometry(), second->Bounds());
-    if (m_window->AlbumArea()->viewport()->width() >= 2 * first->Width() + 3 * pad) {
-        EXPECT_EQ(second->Bounds().topLeft(), QPoint(pad + first->Width() + pad, pad));
+    const int pad = m_gallery->menuStyle()->catxypadding;
+    EXPECT_EQ(first->bounds().topLeft(), QPoint(pad, pad));
+    EXPECT_EQ(m_window->tileOf(second)->geometry(), second->bounds());
+    if (m_window->albumArea()->viewport()->width() >= 2 * first->width() + 3 * pad) {
+        EXPECT_EQ(second->bounds().topLeft(), QPoint(pad + first->width() + pad, pad));
     } else {
-        EXPECT_EQ(second->Bounds().topLeft(), QPoint(pad, pad + first->Height() + pad));
+        EXPECT_EQ(second->bounds().topLeft(), QPoint(pad, pad + first->height() + pad));
     }
 }
 
@@ -110,85 +110,85 @@ TEST_F(AlbumsWindowTest, TilesWrapWhenTheNextOneWouldPassThePanelsEdge)
     m_window->resize(560, 500);
     QApplication::processEvents();
     for (int i = 0; i < 4; ++i)
-        AddAlbum();
-    m_window->LayoutAlbumTiles();
-    const int areaWidth = m_window->AlbumArea()->viewport()->width();
-    const FCatagoryMenuStyle *style = m_gallery->MenuStyle();
+        addAlbum();
+    m_window->layoutAlbumTiles();
+    const int areaWidth = m_window->albumArea()->viewport()->width();
+    const AlbumMenuStyle *style = m_gallery->menuStyle();
     const int pad = style->catxypadding;
     int x = pad;
     int y = pad;
-    for (const FThummnailCatagory *album : m_gallery->ThumbnailStrip()->Albums()) {
-        EXPECT_EQ(album->Bounds().topLeft(), QPoint(x, y));
+    for (const Album *album : m_gallery->thumbnailStrip()->albums()) {
+        EXPECT_EQ(album->bounds().topLeft(), QPoint(x, y));
         x += style->catw + pad;
         if (x + style->catw > areaWidth) {
             x = pad;
             y += style->cath + pad;
         }
     }
-    EXPECT_EQ(m_gallery->MenuPanel()->Width(), areaWidth);
-    EXPECT_GE(m_gallery->MenuPanel()->Height(), m_window->AlbumArea()->viewport()->height());
+    EXPECT_EQ(m_gallery->menuPanel()->width(), areaWidth);
+    EXPECT_GE(m_gallery->menuPanel()->height(), m_window->albumArea()->viewport()->height());
 }
 
 TEST_F(AlbumsWindowTest, DeleteAlbumAsksAndNoKeepsEverything)
 {
-    AddAlbum();
-    m_gallery->SetModified(false);
-    MessageBox::SetNextAnswer(QMessageBox::No);
-    m_window->DeleteAlbumExecute();
-    EXPECT_EQ(MessageBox::LastText(), DeleteAlbumQuestion);
-    EXPECT_EQ(m_gallery->ThumbnailStrip()->Albums().size(), 2);
-    EXPECT_NE(m_window->CurrentAlbum(), nullptr);
-    EXPECT_FALSE(m_gallery->Modified());
+    addAlbum();
+    m_gallery->setModified(false);
+    MessageBox::setNextAnswer(QMessageBox::No);
+    m_window->deleteAlbumExecute();
+    EXPECT_EQ(MessageBox::lastText(), DeleteAlbumQuestion);
+    EXPECT_EQ(m_gallery->thumbnailStrip()->albums().size(), 2);
+    EXPECT_NE(m_window->currentAlbum(), nullptr);
+    EXPECT_FALSE(m_gallery->modified());
 }
 
 TEST_F(AlbumsWindowTest, DeleteAlbumYesRemovesTheCurrentOne)
 {
-    FThummnailCatagory *first = FirstAlbum();
-    AddAlbum();
-    MessageBox::SetNextAnswer(QMessageBox::Yes);
-    m_window->DeleteAlbumExecute();
-    ASSERT_EQ(m_gallery->ThumbnailStrip()->Albums().size(), 1);
-    EXPECT_EQ(FirstAlbum(), first);
-    EXPECT_EQ(m_window->CurrentAlbum(), nullptr);
-    EXPECT_TRUE(m_window->AlbumFields()->isHidden());
-    EXPECT_TRUE(m_gallery->Modified());
+    Album *first = firstAlbum();
+    addAlbum();
+    MessageBox::setNextAnswer(QMessageBox::Yes);
+    m_window->deleteAlbumExecute();
+    ASSERT_EQ(m_gallery->thumbnailStrip()->albums().size(), 1);
+    EXPECT_EQ(firstAlbum(), first);
+    EXPECT_EQ(m_window->currentAlbum(), nullptr);
+    EXPECT_TRUE(m_window->albumFields()->isHidden());
+    EXPECT_TRUE(m_gallery->modified());
     // With no current album, Yes on a second delete removes nothing.
-    MessageBox::SetNextAnswer(QMessageBox::Yes);
-    m_window->DeleteAlbumExecute();
-    EXPECT_EQ(MessageBox::LastText(), DeleteAlbumQuestion);
-    EXPECT_EQ(m_gallery->ThumbnailStrip()->Albums().size(), 1);
+    MessageBox::setNextAnswer(QMessageBox::Yes);
+    m_window->deleteAlbumExecute();
+    EXPECT_EQ(MessageBox::lastText(), DeleteAlbumQuestion);
+    EXPECT_EQ(m_gallery->thumbnailStrip()->albums().size(), 1);
 }
 
 TEST_F(AlbumsWindowTest, DeletingTheLastAlbumLeavesAnEmptyAreaAsTallAsItself)
 {
-    AddPhotos(FirstAlbum(), 1);
-    MessageBox::SetNextAnswer(QMessageBox::Yes);
-    m_window->DeleteAlbumExecute();
+    addPhotos(firstAlbum(), 1);
+    MessageBox::setNextAnswer(QMessageBox::Yes);
+    m_window->deleteAlbumExecute();
     QApplication::processEvents();
-    EXPECT_TRUE(m_gallery->ThumbnailStrip()->Albums().isEmpty());
-    EXPECT_EQ(m_gallery->MenuPanel()->Height(), m_window->AlbumArea()->viewport()->height());
-    EXPECT_EQ(m_window->MenuPanelView()->height(), m_window->AlbumArea()->viewport()->height());
-    EXPECT_TRUE(m_window->AlbumFields()->isHidden());
-    EXPECT_TRUE(m_window->ImageRow()->isHidden());
-    EXPECT_TRUE(m_window->ImageStrip()->isHidden());
+    EXPECT_TRUE(m_gallery->thumbnailStrip()->albums().isEmpty());
+    EXPECT_EQ(m_gallery->menuPanel()->height(), m_window->albumArea()->viewport()->height());
+    EXPECT_EQ(m_window->menuPanelView()->height(), m_window->albumArea()->viewport()->height());
+    EXPECT_TRUE(m_window->albumFields()->isHidden());
+    EXPECT_TRUE(m_window->imageRow()->isHidden());
+    EXPECT_TRUE(m_window->imageStrip()->isHidden());
     // Commands that need an album do nothing; Add Images tells why.
-    m_window->MoveAlbumLeftExecute();
-    m_window->AddImagesExecute();
-    EXPECT_EQ(MessageBox::LastText(), u"You must select the catagory you want to add your images to."_s);
+    m_window->moveAlbumLeftExecute();
+    m_window->addImagesExecute();
+    EXPECT_EQ(MessageBox::lastText(), u"You must select the catagory you want to add your images to."_s);
 }
 
 TEST_F(AlbumsWindowTest, DeleteKeyOnATileAsksAfterTheKeyEvent)
 {
-    AddAlbum();
-    AlbumTileView *tile = m_window->TileOf(m_window->CurrentAlbum());
+    addAlbum();
+    AlbumTileView *tile = m_window->tileOf(m_window->currentAlbum());
     ASSERT_NE(tile, nullptr);
-    MessageBox::SetNextAnswer(QMessageBox::Yes);
+    MessageBox::setNextAnswer(QMessageBox::Yes);
     QTest::keyRelease(tile, Qt::Key_Delete);
     // The question comes from the timer, not from the key event itself.
-    EXPECT_TRUE(MessageBox::ShownTexts().isEmpty());
-    EXPECT_TRUE(m_window->DeleteAlbumTimer()->isActive());
-    EXPECT_TRUE(QTest::qWaitFor([&] { return m_gallery->ThumbnailStrip()->Albums().size() == 1; }));
-    EXPECT_EQ(MessageBox::LastText(), DeleteAlbumQuestion);
+    EXPECT_TRUE(MessageBox::shownTexts().isEmpty());
+    EXPECT_TRUE(m_window->deleteAlbumTimer()->isActive());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return m_gallery->thumbnailStrip()->albums().size() == 1; }));
+    EXPECT_EQ(MessageBox::lastText(), DeleteAlbumQuestion);
 }
 
 struct AlbumMoveCase
@@ -206,29 +206,29 @@ class AlbumMoveTest : public AlbumsWindowTest, public ::testing::WithParamInterf
 TEST_P(AlbumMoveTest, MovesTheCurrentAlbumOnePlaceExceptAtTheEnds)
 {
     const AlbumMoveCase &c = GetParam();
-    FThummnailCatagory *a = FirstAlbum();
-    a->SetName(u"A"_s);
-    AddAlbum()->SetName(u"B"_s);
-    AddAlbum()->SetName(u"C"_s);
-    FThummnailCatagory *current = m_gallery->ThumbnailStrip()->Albums()[c.current];
-    m_window->SelectAlbum(current);
-    AddPhotos(a, 1); // the strip's preview follows the first album
-    m_gallery->SetModified(false);
+    Album *a = firstAlbum();
+    a->setName(u"A"_s);
+    addAlbum()->setName(u"B"_s);
+    addAlbum()->setName(u"C"_s);
+    Album *current = m_gallery->thumbnailStrip()->albums()[c.current];
+    m_window->selectAlbum(current);
+    addPhotos(a, 1); // the strip's preview follows the first album
+    m_gallery->setModified(false);
     if (c.left)
-        m_window->MoveAlbumLeftExecute();
+        m_window->moveAlbumLeftExecute();
     else
-        m_window->MoveAlbumRightExecute();
-    EXPECT_EQ(Names(m_gallery->ThumbnailStrip()), c.expected);
-    EXPECT_EQ(m_window->CurrentAlbum(), current);
-    const bool moved = Names(m_gallery->ThumbnailStrip()) != QStringList{u"A"_s, u"B"_s, u"C"_s};
-    EXPECT_EQ(m_gallery->Modified(), moved);
+        m_window->moveAlbumRightExecute();
+    EXPECT_EQ(names(m_gallery->thumbnailStrip()), c.expected);
+    EXPECT_EQ(m_window->currentAlbum(), current);
+    const bool moved = names(m_gallery->thumbnailStrip()) != QStringList{u"A"_s, u"B"_s, u"C"_s};
+    EXPECT_EQ(m_gallery->modified(), moved);
     // Tiles follow the new order.
-    const auto &albums = m_gallery->ThumbnailStrip()->Albums();
-    EXPECT_LT(std::pair(albums[0]->Top(), albums[0]->Left()), std::pair(albums[1]->Top(), albums[1]->Left()));
-    EXPECT_LT(std::pair(albums[1]->Top(), albums[1]->Left()), std::pair(albums[2]->Top(), albums[2]->Left()));
+    const auto &albums = m_gallery->thumbnailStrip()->albums();
+    EXPECT_LT(std::pair(albums[0]->top(), albums[0]->left()), std::pair(albums[1]->top(), albums[1]->left()));
+    EXPECT_LT(std::pair(albums[1]->top(), albums[1]->left()), std::pair(albums[2]->top(), albums[2]->left()));
     // The canvas strip previews whatever album is first now.
     const bool firstHasPhotos = !albums[0]->images().isEmpty();
-    EXPECT_EQ(m_gallery->ThumbnailStrip()->Preview()[0].placeholder, !firstHasPhotos);
+    EXPECT_EQ(m_gallery->thumbnailStrip()->preview()[0].placeholder, !firstHasPhotos);
 }
 
 INSTANTIATE_TEST_SUITE_P(Ends, AlbumMoveTest,
@@ -242,323 +242,323 @@ INSTANTIATE_TEST_SUITE_P(Ends, AlbumMoveTest,
 
 TEST_F(AlbumsWindowTest, ClickingATileSelectsItsAlbumAndShowsItsPhotos)
 {
-    FThummnailCatagory *first = FirstAlbum();
-    AddPhotos(first, 2);
-    FThummnailCatagory *second = AddAlbum();
-    EXPECT_TRUE(m_window->ImageStrip()->isHidden());
-    QTest::mouseClick(m_window->TileOf(first), Qt::LeftButton, {}, QPoint(5, 5));
-    EXPECT_EQ(m_window->CurrentAlbum(), first);
-    EXPECT_TRUE(first->Selected());
-    EXPECT_FALSE(second->Selected());
-    EXPECT_FALSE(m_window->ImageStrip()->isHidden());
-    EXPECT_FALSE(m_window->ThumbnailsPanelOf(first)->isHidden());
-    EXPECT_TRUE(m_window->ThumbnailsPanelOf(second)->isHidden());
+    Album *first = firstAlbum();
+    addPhotos(first, 2);
+    Album *second = addAlbum();
+    EXPECT_TRUE(m_window->imageStrip()->isHidden());
+    QTest::mouseClick(m_window->tileOf(first), Qt::LeftButton, {}, QPoint(5, 5));
+    EXPECT_EQ(m_window->currentAlbum(), first);
+    EXPECT_TRUE(first->selected());
+    EXPECT_FALSE(second->selected());
+    EXPECT_FALSE(m_window->imageStrip()->isHidden());
+    EXPECT_FALSE(m_window->thumbnailsPanelOf(first)->isHidden());
+    EXPECT_TRUE(m_window->thumbnailsPanelOf(second)->isHidden());
 }
 
 TEST_F(AlbumsWindowTest, TitleAndDescriptionWriteIntoTheCurrentAlbum)
 {
-    FThummnailCatagory *album = FirstAlbum();
-    QTest::keyClicks(m_window->TitleEdit(), u" & Co"_s);
+    Album *album = firstAlbum();
+    QTest::keyClicks(m_window->titleEdit(), u" & Co"_s);
     EXPECT_EQ(album->name(), u"My Images & Co"_s);
-    m_window->DescriptionEdit()->setPlainText(QString(200, u'x'));
+    m_window->descriptionEdit()->setPlainText(QString(200, u'x'));
     EXPECT_EQ(album->description(), QString(128, u'x'));
-    EXPECT_TRUE(m_gallery->Modified());
+    EXPECT_TRUE(m_gallery->modified());
 }
 
 TEST_F(AlbumsWindowTest, SelectionWithAndWithoutShiftAndTheImageRow)
 {
-    const auto images = AddPhotos(FirstAlbum(), 3);
+    const auto images = addPhotos(firstAlbum(), 3);
     // The last photo added is the selected one: the row shows its caption.
     EXPECT_TRUE(images[2]->selected);
-    EXPECT_FALSE(m_window->ImageRow()->isHidden());
+    EXPECT_FALSE(m_window->imageRow()->isHidden());
 
-    Click(images[0]);
+    click(images[0]);
     EXPECT_TRUE(images[0]->selected);
     EXPECT_FALSE(images[2]->selected);
-    EXPECT_FALSE(m_window->ImageRow()->isHidden());
-    EXPECT_EQ(m_window->CaptionEdit()->text(), u"Enter your image caption here"_s);
+    EXPECT_FALSE(m_window->imageRow()->isHidden());
+    EXPECT_EQ(m_window->captionEdit()->text(), u"Enter your image caption here"_s);
 
-    Click(images[1], true);
+    click(images[1], true);
     EXPECT_TRUE(images[0]->selected);
     EXPECT_TRUE(images[1]->selected);
-    EXPECT_TRUE(m_window->ImageRow()->isHidden());
+    EXPECT_TRUE(m_window->imageRow()->isHidden());
 
     // Shift on a selected photo takes only that one away.
-    Click(images[0], true);
+    click(images[0], true);
     EXPECT_FALSE(images[0]->selected);
     EXPECT_TRUE(images[1]->selected);
-    EXPECT_FALSE(m_window->ImageRow()->isHidden());
+    EXPECT_FALSE(m_window->imageRow()->isHidden());
 
     // A click on a selected photo without Shift leaves none selected.
-    Click(images[1]);
-    for (const FThummnailImageData *image : images)
+    click(images[1]);
+    for (const AlbumPhoto *image : images)
         EXPECT_FALSE(image->selected);
-    EXPECT_TRUE(m_window->ImageRow()->isHidden());
+    EXPECT_TRUE(m_window->imageRow()->isHidden());
 }
 
 TEST_F(AlbumsWindowTest, CaptionBoxDoesNotWriteBackWhileItIsFilled)
 {
-    const auto images = AddPhotos(FirstAlbum(), 2);
+    const auto images = addPhotos(firstAlbum(), 2);
     images[1]->caption = u"second"_s;
-    m_gallery->SetModified(false);
-    Click(images[0]);
-    EXPECT_EQ(m_window->CaptionEdit()->text(), u"Enter your image caption here"_s);
-    Click(images[1]);
-    EXPECT_EQ(m_window->CaptionEdit()->text(), u"second"_s);
-    Click(images[1]);
-    Click(images[0]);
-    EXPECT_EQ(m_window->CaptionEdit()->text(), u"Enter your image caption here"_s);
+    m_gallery->setModified(false);
+    click(images[0]);
+    EXPECT_EQ(m_window->captionEdit()->text(), u"Enter your image caption here"_s);
+    click(images[1]);
+    EXPECT_EQ(m_window->captionEdit()->text(), u"second"_s);
+    click(images[1]);
+    click(images[0]);
+    EXPECT_EQ(m_window->captionEdit()->text(), u"Enter your image caption here"_s);
     // Filling the box left both captions and the modified flag alone.
     EXPECT_EQ(images[1]->caption, u"second"_s);
     EXPECT_EQ(images[0]->caption, u"Enter your image caption here"_s);
-    EXPECT_FALSE(m_gallery->Modified());
+    EXPECT_FALSE(m_gallery->modified());
 
-    m_window->CaptionEdit()->clear();
-    QTest::keyClicks(m_window->CaptionEdit(), u"Beach"_s);
+    m_window->captionEdit()->clear();
+    QTest::keyClicks(m_window->captionEdit(), u"Beach"_s);
     EXPECT_EQ(images[0]->caption, u"Beach"_s);
     EXPECT_EQ(images[1]->caption, u"second"_s);
-    EXPECT_TRUE(m_gallery->Modified());
+    EXPECT_TRUE(m_gallery->modified());
 }
 
 TEST_F(AlbumsWindowTest, LinkButtonEditsTheLastSelectedPhotosLink)
 {
-    const auto images = AddPhotos(FirstAlbum(), 2);
-    Click(images[0]);
-    Click(images[1], true);
-    m_gallery->SetModified(false);
-    TwinimageLink::SetNextAnswer(u"http://example.org/a"_s);
-    m_window->EditLinkExecute();
+    const auto images = addPhotos(firstAlbum(), 2);
+    click(images[0]);
+    click(images[1], true);
+    m_gallery->setModified(false);
+    PhotoLinkDialog::setNextAnswer(u"http://example.org/a"_s);
+    m_window->editLinkExecute();
     EXPECT_EQ(images[1]->link, u"http://example.org/a"_s);
     EXPECT_TRUE(images[0]->link.isEmpty());
-    EXPECT_TRUE(m_gallery->Modified());
+    EXPECT_TRUE(m_gallery->modified());
 
-    m_gallery->SetModified(false);
-    TwinimageLink::SetNextAnswer(std::nullopt);
-    m_window->EditLinkExecute();
+    m_gallery->setModified(false);
+    PhotoLinkDialog::setNextAnswer(std::nullopt);
+    m_window->editLinkExecute();
     EXPECT_EQ(images[1]->link, u"http://example.org/a"_s);
-    EXPECT_FALSE(m_gallery->Modified());
+    EXPECT_FALSE(m_gallery->modified());
 }
 
 TEST_F(AlbumsWindowTest, MovingTheFirstPhotoRightChangesTheCover)
 {
-    FThummnailCatagory *album = FirstAlbum();
-    const auto images = AddPhotos(album, 3);
+    Album *album = firstAlbum();
+    const auto images = addPhotos(album, 3);
     EXPECT_EQ(album->coverFileName(), images[0]->thumbFileName);
-    Click(images[0]);
-    m_gallery->SetModified(false);
-    m_window->MoveImagesRightExecute();
+    click(images[0]);
+    m_gallery->setModified(false);
+    m_window->moveImagesRightExecute();
     ASSERT_EQ(album->images().size(), 3);
     EXPECT_EQ(album->images()[0], images[1]);
     EXPECT_EQ(album->images()[1], images[0]);
     EXPECT_EQ(album->coverFileName(), images[1]->thumbFileName);
-    EXPECT_EQ(album->coverPath(), AppFolders::ImagesWorkFolder() + images[1]->thumbFileName);
-    EXPECT_TRUE(m_gallery->Modified());
+    EXPECT_EQ(album->coverPath(), AppFolders::imagesWorkFolder() + images[1]->thumbFileName);
+    EXPECT_TRUE(m_gallery->modified());
     // The views follow the new order.
-    EXPECT_LT(m_window->ViewOf(images[1])->x(), m_window->ViewOf(images[0])->x());
+    EXPECT_LT(m_window->viewOf(images[1])->x(), m_window->viewOf(images[0])->x());
     // The canvas strip previews the new first photo.
-    EXPECT_EQ(m_gallery->ThumbnailStrip()->Preview()[0].path, AppFolders::ImagesWorkFolder() + images[1]->thumbFileName);
+    EXPECT_EQ(m_gallery->thumbnailStrip()->preview()[0].path, AppFolders::imagesWorkFolder() + images[1]->thumbFileName);
 }
 
 TEST_F(AlbumsWindowTest, MovingTheSecondPhotoLeftChangesTheCover)
 {
-    FThummnailCatagory *album = FirstAlbum();
-    const auto images = AddPhotos(album, 3);
-    Click(images[1]);
-    m_window->MoveImagesLeftExecute();
+    Album *album = firstAlbum();
+    const auto images = addPhotos(album, 3);
+    click(images[1]);
+    m_window->moveImagesLeftExecute();
     EXPECT_EQ(album->images()[0], images[1]);
     EXPECT_EQ(album->coverFileName(), images[1]->thumbFileName);
 }
 
 TEST_F(AlbumsWindowTest, MovesAtTheEndsAndOfTwoSelectedPhotos)
 {
-    FThummnailCatagory *album = FirstAlbum();
-    const auto images = AddPhotos(album, 3);
-    Click(images[0]);
-    m_window->MoveImagesLeftExecute(); // already first
+    Album *album = firstAlbum();
+    const auto images = addPhotos(album, 3);
+    click(images[0]);
+    m_window->moveImagesLeftExecute(); // already first
     EXPECT_EQ(album->images(), images);
-    Click(images[2]);
-    m_window->MoveImagesRightExecute(); // already last
+    click(images[2]);
+    m_window->moveImagesRightExecute(); // already last
     EXPECT_EQ(album->images(), images);
 
     // The first two selected: moving left swaps them with each other.
-    Click(images[0]);
-    Click(images[1], true);
-    m_window->MoveImagesLeftExecute();
-    EXPECT_EQ(album->images(), (QList<FThummnailImageData *>{images[1], images[0], images[2]}));
+    click(images[0]);
+    click(images[1], true);
+    m_window->moveImagesLeftExecute();
+    EXPECT_EQ(album->images(), (QList<AlbumPhoto *>{images[1], images[0], images[2]}));
     EXPECT_EQ(album->coverFileName(), images[1]->thumbFileName);
     // Both moving right together keeps their order.
-    m_window->MoveImagesRightExecute();
-    EXPECT_EQ(album->images(), (QList<FThummnailImageData *>{images[2], images[1], images[0]}));
+    m_window->moveImagesRightExecute();
+    EXPECT_EQ(album->images(), (QList<AlbumPhoto *>{images[2], images[1], images[0]}));
     EXPECT_EQ(album->coverFileName(), images[2]->thumbFileName);
 }
 
 TEST_F(AlbumsWindowTest, ArrowKeysMoveBothSelectedPhotosWhileAThumbnailHasTheFocus)
 {
-    ArrowKeyHandler keys(nullptr, nullptr);
-    keys.SetAlbumsWindowHandler([this](int key) { return m_window->HandleArrowKey(key); });
+    NudgeKeyFilter keys(nullptr, nullptr);
+    keys.setAlbumsWindowHandler([this](int key) { return m_window->handleArrowKey(key); });
     qApp->installEventFilter(&keys);
-    FThummnailCatagory *album = FirstAlbum();
-    const auto images = AddPhotos(album, 4);
+    Album *album = firstAlbum();
+    const auto images = addPhotos(album, 4);
     m_window->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(m_window));
-    Click(images[1]);
-    Click(images[2], true);
-    ASSERT_EQ(QApplication::focusWidget(), m_window->ViewOf(images[2]));
-    EXPECT_TRUE(m_window->ImageRow()->isHidden());
+    click(images[1]);
+    click(images[2], true);
+    ASSERT_EQ(QApplication::focusWidget(), m_window->viewOf(images[2]));
+    EXPECT_TRUE(m_window->imageRow()->isHidden());
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Left);
-    EXPECT_EQ(album->images(), (QList<FThummnailImageData *>{images[1], images[2], images[0], images[3]}));
+    EXPECT_EQ(album->images(), (QList<AlbumPhoto *>{images[1], images[2], images[0], images[3]}));
     EXPECT_EQ(album->coverFileName(), images[1]->thumbFileName);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
-    EXPECT_EQ(album->images(), (QList<FThummnailImageData *>{images[0], images[3], images[1], images[2]}));
+    EXPECT_EQ(album->images(), (QList<AlbumPhoto *>{images[0], images[3], images[1], images[2]}));
     // Away from the thumbnails the arrows leave the photos alone.
-    m_window->CaptionEdit()->show();
-    m_window->TitleEdit()->setFocus();
-    QTest::keyClick(m_window->TitleEdit(), Qt::Key_Left);
-    EXPECT_EQ(album->images(), (QList<FThummnailImageData *>{images[0], images[3], images[1], images[2]}));
+    m_window->captionEdit()->show();
+    m_window->titleEdit()->setFocus();
+    QTest::keyClick(m_window->titleEdit(), Qt::Key_Left);
+    EXPECT_EQ(album->images(), (QList<AlbumPhoto *>{images[0], images[3], images[1], images[2]}));
     qApp->removeEventFilter(&keys);
 }
 
 TEST_F(AlbumsWindowTest, DeleteImagesRemovesTheSelectedOnesAfterYes)
 {
-    FThummnailCatagory *album = FirstAlbum();
-    const auto images = AddPhotos(album, 3);
+    Album *album = firstAlbum();
+    const auto images = addPhotos(album, 3);
     const QString keptThumb = images[1]->thumbFileName;
-    Click(images[0]);
-    Click(images[2], true);
+    click(images[0]);
+    click(images[2], true);
 
-    MessageBox::SetNextAnswer(QMessageBox::No);
-    m_window->DeleteImagesExecute();
-    EXPECT_EQ(MessageBox::LastText(), DeleteImagesQuestion);
+    MessageBox::setNextAnswer(QMessageBox::No);
+    m_window->deleteImagesExecute();
+    EXPECT_EQ(MessageBox::lastText(), DeleteImagesQuestion);
     EXPECT_EQ(album->images().size(), 3);
 
-    MessageBox::SetNextAnswer(QMessageBox::Yes);
-    m_window->DeleteImagesExecute();
+    MessageBox::setNextAnswer(QMessageBox::Yes);
+    m_window->deleteImagesExecute();
     ASSERT_EQ(album->images().size(), 1);
     EXPECT_EQ(album->images()[0]->thumbFileName, keptThumb);
     EXPECT_EQ(album->coverFileName(), keptThumb);
     EXPECT_EQ(album->thumbnailsPanelWidth(), 2 + 102);
     QApplication::processEvents();
-    EXPECT_EQ(m_window->ViewOf(album->images()[0])->x(), 2);
-    EXPECT_FALSE(m_window->ImageStrip()->isHidden());
+    EXPECT_EQ(m_window->viewOf(album->images()[0])->x(), 2);
+    EXPECT_FALSE(m_window->imageStrip()->isHidden());
 }
 
 TEST_F(AlbumsWindowTest, DeleteKeyOnAThumbnailDeletesEverySelectedPhoto)
 {
-    FThummnailCatagory *album = FirstAlbum();
-    const auto images = AddPhotos(album, 2);
-    Click(images[0]);
-    Click(images[1], true);
-    MessageBox::SetNextAnswer(QMessageBox::Yes);
-    QTest::keyRelease(m_window->ViewOf(images[1]), Qt::Key_Delete);
-    EXPECT_TRUE(MessageBox::ShownTexts().isEmpty());
+    Album *album = firstAlbum();
+    const auto images = addPhotos(album, 2);
+    click(images[0]);
+    click(images[1], true);
+    MessageBox::setNextAnswer(QMessageBox::Yes);
+    QTest::keyRelease(m_window->viewOf(images[1]), Qt::Key_Delete);
+    EXPECT_TRUE(MessageBox::shownTexts().isEmpty());
     EXPECT_TRUE(QTest::qWaitFor([&] { return album->images().isEmpty(); }));
-    EXPECT_EQ(MessageBox::ShownTexts(), QStringList{DeleteImagesQuestion});
+    EXPECT_EQ(MessageBox::shownTexts(), QStringList{DeleteImagesQuestion});
     EXPECT_TRUE(album->coverFileName().isEmpty());
     EXPECT_EQ(album->thumbnailsPanelWidth(), 2);
-    EXPECT_TRUE(m_window->ImageStrip()->isHidden());
-    EXPECT_TRUE(m_window->ImageRow()->isHidden());
+    EXPECT_TRUE(m_window->imageStrip()->isHidden());
+    EXPECT_TRUE(m_window->imageRow()->isHidden());
 }
 
 TEST_F(AlbumsWindowTest, TransparencyBoxesSetBothOpacities)
 {
-    m_window->TileControls().transparency->setValue(42);
-    EXPECT_EQ(m_gallery->MenuStyle()->catfillalpha, 42);
-    EXPECT_EQ(m_gallery->MenuStyle()->catgradalpha, 42);
-    m_window->BackgroundControls().transparency->setValue(63);
-    EXPECT_EQ(m_gallery->MenuPanel()->FillAlpha(), 63);
-    EXPECT_EQ(m_gallery->MenuPanel()->GradientAlpha(), 63);
-    EXPECT_TRUE(m_gallery->Modified());
+    m_window->tileControls().transparency->setValue(42);
+    EXPECT_EQ(m_gallery->menuStyle()->catfillalpha, 42);
+    EXPECT_EQ(m_gallery->menuStyle()->catgradalpha, 42);
+    m_window->backgroundControls().transparency->setValue(63);
+    EXPECT_EQ(m_gallery->menuPanel()->fillAlpha(), 63);
+    EXPECT_EQ(m_gallery->menuPanel()->gradientAlpha(), 63);
+    EXPECT_TRUE(m_gallery->modified());
     // A box the user empties counts as 0.
-    QSpinBox *box = m_window->BackgroundControls().transparency;
-    m_window->PageControl()->setCurrentIndex(1);
+    QSpinBox *box = m_window->backgroundControls().transparency;
+    m_window->pageControl()->setCurrentIndex(1);
     box->setFocus();
     QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClick(box, Qt::Key_Backspace);
-    EXPECT_EQ(m_gallery->MenuPanel()->FillAlpha(), 0);
-    EXPECT_EQ(m_gallery->MenuPanel()->GradientAlpha(), 0);
+    EXPECT_EQ(m_gallery->menuPanel()->fillAlpha(), 0);
+    EXPECT_EQ(m_gallery->menuPanel()->gradientAlpha(), 0);
 }
 
 TEST_F(AlbumsWindowTest, DashedOnBothTabsTurnsTheSolidBorderOff)
 {
-    m_window->TileControls().dashed->setChecked(true);
-    EXPECT_FALSE(m_gallery->MenuStyle()->catbdrsolid);
-    for (const FThummnailCatagory *album : m_gallery->ThumbnailStrip()->Albums())
-        EXPECT_FALSE(album->BorderSolid());
-    m_window->TileControls().dashed->setChecked(false);
-    EXPECT_TRUE(m_gallery->MenuStyle()->catbdrsolid);
+    m_window->tileControls().dashed->setChecked(true);
+    EXPECT_FALSE(m_gallery->menuStyle()->catbdrsolid);
+    for (const Album *album : m_gallery->thumbnailStrip()->albums())
+        EXPECT_FALSE(album->borderSolid());
+    m_window->tileControls().dashed->setChecked(false);
+    EXPECT_TRUE(m_gallery->menuStyle()->catbdrsolid);
 
-    m_gallery->MenuPanel()->SetBorderSolid(true);
-    m_window->FillControls();
-    EXPECT_FALSE(m_window->BackgroundControls().dashed->isChecked());
-    m_window->BackgroundControls().dashed->setChecked(true);
-    EXPECT_FALSE(m_gallery->MenuPanel()->BorderSolid());
+    m_gallery->menuPanel()->setBorderSolid(true);
+    m_window->fillControls();
+    EXPECT_FALSE(m_window->backgroundControls().dashed->isChecked());
+    m_window->backgroundControls().dashed->setChecked(true);
+    EXPECT_FALSE(m_gallery->menuPanel()->borderSolid());
 }
 
 TEST_F(AlbumsWindowTest, TileColoursRestyleEveryAlbum)
 {
-    AddAlbum();
-    m_window->TileControls().fill->SetColor(Colors::Red);
-    m_window->TileControls().borderColor->SetColor(Colors::Blue);
-    m_window->TileControls().showBorder->setChecked(false);
-    for (const FThummnailCatagory *album : m_gallery->ThumbnailStrip()->Albums()) {
-        EXPECT_EQ(album->FillColor(), Colors::Red);
-        EXPECT_EQ(album->BorderColor(), Colors::Blue);
-        EXPECT_FALSE(album->ShowBorder());
+    addAlbum();
+    m_window->tileControls().fill->setColor(Colors::Red);
+    m_window->tileControls().borderColor->setColor(Colors::Blue);
+    m_window->tileControls().showBorder->setChecked(false);
+    for (const Album *album : m_gallery->thumbnailStrip()->albums()) {
+        EXPECT_EQ(album->fillColor(), Colors::Red);
+        EXPECT_EQ(album->borderColor(), Colors::Blue);
+        EXPECT_FALSE(album->showBorder());
     }
     // The tile is painted in the new colour (inside its border, away from cover and texts).
-    const FThummnailCatagory *album = m_gallery->ThumbnailStrip()->Albums().first();
-    const QImage tile = m_window->TileOf(album)->grab().toImage();
-    EXPECT_EQ(QColor(tile.pixel(album->Width() - 3, album->Height() - 3)), QColor(Qt::red));
+    const Album *album = m_gallery->thumbnailStrip()->albums().first();
+    const QImage tile = m_window->tileOf(album)->grab().toImage();
+    EXPECT_EQ(QColor(tile.pixel(album->width() - 3, album->height() - 3)), QColor(Qt::red));
 }
 
 TEST_F(AlbumsWindowTest, BackgroundStyleSwitchesThePanelAndItsColourRow)
 {
-    auto &bg = m_window->BackgroundControls();
+    auto &bg = m_window->backgroundControls();
     EXPECT_FALSE(bg.solidRow->isHidden());
     EXPECT_TRUE(bg.gradientRow->isHidden());
     bg.style->setCurrentIndex(1);
-    EXPECT_TRUE(m_gallery->MenuPanel()->GradientFill());
+    EXPECT_TRUE(m_gallery->menuPanel()->gradientFill());
     EXPECT_TRUE(bg.solidRow->isHidden());
     EXPECT_FALSE(bg.gradientRow->isHidden());
-    bg.gradientSecond->SetColor(Colors::Red);
-    EXPECT_EQ(m_gallery->MenuPanel()->GradientColor(), Colors::Red);
+    bg.gradientSecond->setColor(Colors::Red);
+    EXPECT_EQ(m_gallery->menuPanel()->gradientColor(), Colors::Red);
     bg.style->setCurrentIndex(0);
-    EXPECT_FALSE(m_gallery->MenuPanel()->GradientFill());
-    EXPECT_TRUE(m_gallery->MenuPanel()->SolidFill());
+    EXPECT_FALSE(m_gallery->menuPanel()->gradientFill());
+    EXPECT_TRUE(m_gallery->menuPanel()->solidFill());
 }
 
 TEST_F(AlbumsWindowTest, FillControlsShowsTheModelWithoutWritingBack)
 {
-    m_gallery->MenuStyle()->catfillalpha = 55;
-    m_gallery->MenuStyle()->catbdrsolid = false;
-    m_gallery->CaptionFontColor = Colors::Red;
-    m_gallery->SetModified(false);
-    m_window->FillControls();
-    EXPECT_EQ(m_window->TileControls().transparency->value(), 55);
-    EXPECT_TRUE(m_window->TileControls().dashed->isChecked());
-    EXPECT_EQ(m_window->CaptionFontColor()->Color(), Colors::Red);
-    EXPECT_EQ(m_window->BackgroundControls().transparency->value(), 25);
-    EXPECT_EQ(m_gallery->MenuStyle()->catgradalpha, 70);
-    EXPECT_FALSE(m_gallery->Modified());
+    m_gallery->menuStyle()->catfillalpha = 55;
+    m_gallery->menuStyle()->catbdrsolid = false;
+    m_gallery->captionFontColor = Colors::Red;
+    m_gallery->setModified(false);
+    m_window->fillControls();
+    EXPECT_EQ(m_window->tileControls().transparency->value(), 55);
+    EXPECT_TRUE(m_window->tileControls().dashed->isChecked());
+    EXPECT_EQ(m_window->captionFontColor()->color(), Colors::Red);
+    EXPECT_EQ(m_window->backgroundControls().transparency->value(), 25);
+    EXPECT_EQ(m_gallery->menuStyle()->catgradalpha, 70);
+    EXPECT_FALSE(m_gallery->modified());
 }
 
 TEST_F(AlbumsWindowTest, CaptionGroupEditsTheGallery)
 {
-    m_window->CaptionBackgroundColor()->SetColor(Colors::Blue);
-    EXPECT_EQ(m_gallery->CaptionFontBkColor, Colors::Blue);
-    m_window->CaptionFontColor()->SetColor(Colors::Red);
-    EXPECT_EQ(m_gallery->CaptionFontColor, Colors::Red);
-    EXPECT_TRUE(m_gallery->Modified());
+    m_window->captionBackgroundColor()->setColor(Colors::Blue);
+    EXPECT_EQ(m_gallery->captionFontBkColor, Colors::Blue);
+    m_window->captionFontColor()->setColor(Colors::Red);
+    EXPECT_EQ(m_gallery->captionFontColor, Colors::Red);
+    EXPECT_TRUE(m_gallery->modified());
 }
 
 TEST_F(AlbumsWindowTest, BackToGalleryHidesTheWindow)
 {
-    AddPhotos(FirstAlbum(), 1);
-    m_window->BackToGalleryExecute();
+    addPhotos(firstAlbum(), 1);
+    m_window->backToGalleryExecute();
     EXPECT_FALSE(m_window->isVisible());
-    EXPECT_FALSE(m_gallery->ThumbnailStrip()->Preview()[0].placeholder);
+    EXPECT_FALSE(m_gallery->thumbnailStrip()->preview()[0].placeholder);
     // It keeps its state for the next showing.
     m_window->show();
-    EXPECT_EQ(m_window->CurrentAlbum(), FirstAlbum());
+    EXPECT_EQ(m_window->currentAlbum(), firstAlbum());
 }

@@ -1,5 +1,5 @@
 #include "ImportTestSupport.h"
-#include "albums/ImageImportQueue.h"
+#include "ImageImportQueue.h"
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -24,9 +24,9 @@ std::ostream &operator<<(std::ostream &os, const Made &m)
               << (m.undecodable ? " undecodable" : "");
 }
 
-QByteArray Hash(const QString &path)
+QByteArray hash(const QString &path)
 {
-    const QByteArray bytes = ReadFile(path);
+    const QByteArray bytes = readFile(path);
     return bytes.isEmpty() ? QByteArray() : QCryptographicHash::hash(bytes, QCryptographicHash::Sha1).toHex();
 }
 
@@ -35,64 +35,64 @@ QByteArray Hash(const QString &path)
 class AddImagesTest : public ImportTest
 {
 protected:
-    QList<Made> Describe() const
+    QList<Made> describe() const
     {
         QList<Made> made;
-        for (const FThummnailImageData *image : album->images())
-            made.append(Made{image->sourcePath, image->bigFileName, image->thumbFileName, Hash(Work(image->bigFileName)),
-                             Hash(Work(image->thumbFileName)), image->undecodable});
+        for (const AlbumPhoto *image : album->images())
+            made.append(Made{image->sourcePath, image->bigFileName, image->thumbFileName, hash(work(image->bigFileName)),
+                             hash(work(image->thumbFileName)), image->undecodable});
         return made;
     }
 
     // Imports the paths one by one with AddImage in a fresh application folder.
-    QList<Made> OneByOne(const QStringList &paths, const QString &app)
+    QList<Made> oneByOne(const QStringList &paths, const QString &app)
     {
-        SetupApp(app);
-        NewGallery();
+        setupApp(app);
+        newGallery();
         for (const QString &path : paths)
-            album->AddImage(path);
-        return Describe();
+            album->addImage(path);
+        return describe();
     }
 
-    AddImagesResult Batch(const QStringList &paths, const QString &app, AddImagesOptions options = {})
+    AddImagesResult batch(const QStringList &paths, const QString &app, AddImagesOptions options = {})
     {
-        SetupApp(app);
-        NewGallery();
-        return album->AddImages(paths, options);
+        setupApp(app);
+        newGallery();
+        return album->addImages(paths, options);
     }
 
     // Photos whose names collide across folders, of every kind of outcome.
-    QStringList MixedPhotos()
+    QStringList mixedPhotos()
     {
-        const QByteArray cut = JpegBytes(MarkedPicture(800, 600));
+        const QByteArray cut = jpegBytes(markedPicture(800, 600));
         JpegFixture progressive;
         progressive.progressive = true;
         JpegFixture turned;
         turned.exifOrientation = 6;
         return {
-            MakeJpeg(Photo(u"1/a.jpg"_s), 1600, 1200),
-            MakeJpeg(Photo(u"2/A.JPG"_s), 640, 480),
-            WriteFile(Photo(u"3/a.jpg"_s), cut.left(cut.size() / 3)),        // truncated
-            MakeJpeg(Photo(u"4/a.jpg"_s), 300, 200),
-            MakePicture(Photo(u"5/a_s.png"_s), MarkedPicture(900, 900), "png"),
-            Photo(u"6/a.jpg"_s),                                             // missing
-            MakeJpeg(Photo(u"7/a.jpg"_s), 2000, 1500, progressive),
-            WriteFile(Photo(u"8/a b.jpg"_s), "not a picture"),
-            MakeJpeg(Photo(u"9/a b.jpg"_s), 1200, 1600, turned),
-            MakeJpeg(Photo(u"9/a_b_s.jpg"_s), PlainPicture(150, 100, Qt::green)), // the thumbnail of "a b"
-            MakeJpeg(Photo(u"10/tiny.jpg"_s), 150, 100),
-            MakePicture(Photo(u"10/g.gif"_s), MarkedPicture(400, 300), "gif"),
-            MakeJpeg(Photo(u"11/a.jpg"_s), 1000, 900),
+            makeJpeg(photo(u"1/a.jpg"_s), 1600, 1200),
+            makeJpeg(photo(u"2/A.JPG"_s), 640, 480),
+            writeFile(photo(u"3/a.jpg"_s), cut.left(cut.size() / 3)),        // truncated
+            makeJpeg(photo(u"4/a.jpg"_s), 300, 200),
+            makePicture(photo(u"5/a_s.png"_s), markedPicture(900, 900), "png"),
+            photo(u"6/a.jpg"_s),                                             // missing
+            makeJpeg(photo(u"7/a.jpg"_s), 2000, 1500, progressive),
+            writeFile(photo(u"8/a b.jpg"_s), "not a picture"),
+            makeJpeg(photo(u"9/a b.jpg"_s), 1200, 1600, turned),
+            makeJpeg(photo(u"9/a_b_s.jpg"_s), plainPicture(150, 100, Qt::green)), // the thumbnail of "a b"
+            makeJpeg(photo(u"10/tiny.jpg"_s), 150, 100),
+            makePicture(photo(u"10/g.gif"_s), markedPicture(400, 300), "gif"),
+            makeJpeg(photo(u"11/a.jpg"_s), 1000, 900),
         };
     }
 };
 
 TEST_F(AddImagesTest, BatchGivesWhatAddImageOneByOneGives)
 {
-    const QStringList photos = MixedPhotos();
-    const QList<Made> expected = OneByOne(photos, m_dir.path() + u"/sequential"_s);
-    const AddImagesResult result = Batch(photos, m_dir.path() + u"/batch"_s, AddImagesOptions{nullptr, false, false, true});
-    EXPECT_EQ(Describe(), expected);
+    const QStringList photos = mixedPhotos();
+    const QList<Made> expected = oneByOne(photos, m_dir.path() + u"/sequential"_s);
+    const AddImagesResult result = batch(photos, m_dir.path() + u"/batch"_s, AddImagesOptions{nullptr, false, false, true});
+    EXPECT_EQ(describe(), expected);
     EXPECT_EQ(result.added.size(), photos.size());
     ASSERT_EQ(result.undecodable.size(), 2);
     EXPECT_EQ(result.undecodable[0].path, photos[2]);
@@ -102,12 +102,12 @@ TEST_F(AddImagesTest, BatchGivesWhatAddImageOneByOneGives)
 
 TEST_F(AddImagesTest, UndecodableFilesAreSkippedAsIfTheyWereNotThere)
 {
-    QStringList photos = MixedPhotos();
+    QStringList photos = mixedPhotos();
     const QStringList withoutBad = {photos[0], photos[1], photos[3], photos[4], photos[5], photos[6],
                                     photos[8], photos[9], photos[10], photos[11], photos[12]};
-    const QList<Made> expected = OneByOne(withoutBad, m_dir.path() + u"/sequential"_s);
-    const AddImagesResult result = Batch(photos, m_dir.path() + u"/batch"_s);
-    EXPECT_EQ(Describe(), expected);
+    const QList<Made> expected = oneByOne(withoutBad, m_dir.path() + u"/sequential"_s);
+    const AddImagesResult result = batch(photos, m_dir.path() + u"/batch"_s);
+    EXPECT_EQ(describe(), expected);
     EXPECT_EQ(result.added.size(), withoutBad.size());
     ASSERT_EQ(result.undecodable.size(), 2);
     EXPECT_EQ(result.undecodable[0].path, photos[2]);
@@ -123,22 +123,22 @@ TEST_F(AddImagesTest, SkippedPhotoFreesTheNameItWouldHaveTaken)
     // The bad first a.jpg leaves "a.jpg" free, so the second one takes it and its thumbnail
     // name "a_s.jpg"; a thumbnail lying beside it as "a(2)_s.jpg" (the name foreseen while the
     // first was still on its way) must not be used.
-    const QByteArray jpeg = JpegBytes(MarkedPicture(800, 600));
-    const QStringList photos = {WriteFile(Photo(u"bad/a.jpg"_s), jpeg.left(jpeg.size() / 2)),
-                                MakeJpeg(Photo(u"good/a.jpg"_s), 1000, 750)};
-    MakeJpeg(Photo(u"good/a(2)_s.jpg"_s), PlainPicture(150, 100, Qt::green));
-    const AddImagesResult result = Batch(photos, m_dir.path() + u"/batch"_s);
+    const QByteArray jpeg = jpegBytes(markedPicture(800, 600));
+    const QStringList photos = {writeFile(photo(u"bad/a.jpg"_s), jpeg.left(jpeg.size() / 2)),
+                                makeJpeg(photo(u"good/a.jpg"_s), 1000, 750)};
+    makeJpeg(photo(u"good/a(2)_s.jpg"_s), plainPicture(150, 100, Qt::green));
+    const AddImagesResult result = batch(photos, m_dir.path() + u"/batch"_s);
     ASSERT_EQ(result.added.size(), 1);
-    const FThummnailImageData *image = result.added.first();
+    const AlbumPhoto *image = result.added.first();
     EXPECT_EQ(image->bigFileName, u"a.jpg"_s);
     EXPECT_EQ(image->thumbFileName, u"a_s.jpg"_s);
-    EXPECT_EQ(ColourAt(Thumb(image), 3, 3), 'r'); // made from the photo, not from a(2)_s.jpg
+    EXPECT_EQ(colourAt(thumb(image), 3, 3), 'r'); // made from the photo, not from a(2)_s.jpg
 }
 
 TEST_F(AddImagesTest, ProgressOfTheAddImagesFlow)
 {
-    const QStringList photos = {MakeJpeg(Photo(u"big.jpg"_s), 4000, 3000), MakeJpeg(Photo(u"small.jpg"_s), 640, 480)};
-    const AddImagesResult result = album->AddImages(photos);
+    const QStringList photos = {makeJpeg(photo(u"big.jpg"_s), 4000, 3000), makeJpeg(photo(u"small.jpg"_s), 640, 480)};
+    const AddImagesResult result = album->addImages(photos);
     EXPECT_EQ(result.added.size(), 2);
     EXPECT_EQ(progress.calls,
               (QStringList{u"total:2"_s, u"step:1"_s, u"status:Loading..."_s, u"image:big.jpg"_s, u"percent:10"_s,
@@ -153,27 +153,27 @@ TEST_F(AddImagesTest, CancelDuringTheThirdOfFiveStopsAfterIt)
 {
     QStringList photos;
     for (int i = 1; i <= 5; ++i)
-        photos << MakeJpeg(Photo(u"p%1.jpg"_s.arg(i)), 1600, 1200);
+        photos << makeJpeg(photo(u"p%1.jpg"_s.arg(i)), 1600, 1200);
     progress.cancelAfterSteps = 3;
-    const AddImagesResult result = album->AddImages(photos);
+    const AddImagesResult result = album->addImages(photos);
     EXPECT_TRUE(result.cancelled);
     EXPECT_EQ(result.added.size(), 3);
     EXPECT_EQ(album->images().size(), 3);
     EXPECT_EQ(progress.counter, 3);
     EXPECT_EQ(progress.total, 5);
     // The photos after the cancel left no file behind.
-    EXPECT_EQ(QDir(AppFolders::ImagesWorkFolder()).entryList(QDir::Files).size(), 6);
+    EXPECT_EQ(QDir(AppFolders::imagesWorkFolder()).entryList(QDir::Files).size(), 6);
     EXPECT_EQ(album->images().last()->bigFileName, u"p3.jpg"_s);
 }
 
 TEST_F(AddImagesTest, FolderEntriesThatAreNoPicturesAreCountedNotAdded)
 {
-    const QStringList entries = {MakeJpeg(Photo(u"one.jpg"_s), 320, 240), WriteFile(Photo(u"readme.txt"_s)),
-                                 MakePicture(Photo(u"two.PNG"_s), MarkedPicture(320, 240), "png"),
-                                 WriteFile(Photo(u"Thumbs.db"_s)), MakeJpeg(Photo(u"three.jpeg"_s), 320, 240)};
+    const QStringList entries = {makeJpeg(photo(u"one.jpg"_s), 320, 240), writeFile(photo(u"readme.txt"_s)),
+                                 makePicture(photo(u"two.PNG"_s), markedPicture(320, 240), "png"),
+                                 writeFile(photo(u"Thumbs.db"_s)), makeJpeg(photo(u"three.jpeg"_s), 320, 240)};
     AddImagesOptions options;
     options.folderEntries = true;
-    const AddImagesResult result = album->AddImages(entries, options);
+    const AddImagesResult result = album->addImages(entries, options);
     EXPECT_EQ(result.added.size(), 3);
     EXPECT_EQ(progress.total, 5);
     EXPECT_EQ(progress.counter, 5);
@@ -184,9 +184,9 @@ TEST_F(AddImagesTest, FolderEntriesThatAreNoPicturesAreCountedNotAdded)
 TEST_F(AddImagesTest, FolderPictureExtensions)
 {
     for (const QString &name : {u"a.jpg"_s, u"a.JPEG"_s, u"a.gif"_s, u"a.Bmp"_s, u"a.png"_s, u"a.TIF"_s})
-        EXPECT_TRUE(FThummnailCatagory::IsFolderPictureEntry(name)) << name.toStdString();
+        EXPECT_TRUE(Album::isFolderPictureEntry(name)) << name.toStdString();
     for (const QString &name : {u"a.txt"_s, u"a"_s, u"a.tiff"_s, u"a.jpg.db"_s})
-        EXPECT_FALSE(FThummnailCatagory::IsFolderPictureEntry(name)) << name.toStdString();
+        EXPECT_FALSE(Album::isFolderPictureEntry(name)) << name.toStdString();
 }
 
 TEST_F(AddImagesTest, WithoutTheAddFlowNoStepsAndNoCancel)
@@ -194,7 +194,7 @@ TEST_F(AddImagesTest, WithoutTheAddFlowNoStepsAndNoCancel)
     progress.cancelAfterSteps = 0; // would cancel at once
     AddImagesOptions options;
     options.addFlow = false;
-    const AddImagesResult result = album->AddImages({MakeJpeg(Photo(u"x.jpg"_s), 320, 240)}, options);
+    const AddImagesResult result = album->addImages({makeJpeg(photo(u"x.jpg"_s), 320, 240)}, options);
     EXPECT_EQ(result.added.size(), 1);
     EXPECT_FALSE(progress.calls.contains(u"step:1"_s));
     EXPECT_EQ(progress.total, -1);
@@ -202,7 +202,7 @@ TEST_F(AddImagesTest, WithoutTheAddFlowNoStepsAndNoCancel)
 
 TEST_F(AddImagesTest, FirstImageOfTheFirstAlbumGetsTheCaption)
 {
-    const AddImagesResult result = album->AddImages({MakeJpeg(Photo(u"x.jpg"_s), 320, 240), MakeJpeg(Photo(u"y.jpg"_s), 320, 240)});
+    const AddImagesResult result = album->addImages({makeJpeg(photo(u"x.jpg"_s), 320, 240), makeJpeg(photo(u"y.jpg"_s), 320, 240)});
     ASSERT_EQ(result.added.size(), 2);
     EXPECT_EQ(result.added[0]->caption, u"Enter your image caption here"_s);
     EXPECT_TRUE(result.added[1]->caption.isEmpty());
@@ -210,8 +210,8 @@ TEST_F(AddImagesTest, FirstImageOfTheFirstAlbumGetsTheCaption)
     EXPECT_TRUE(result.added[1]->selected);
     EXPECT_FALSE(result.added[0]->selected);
 
-    FThummnailCatagory *second = gallery->ThumbnailStrip()->AddAlbum(u"Second"_s);
-    const AddImagesResult other = second->AddImages({MakeJpeg(Photo(u"z.jpg"_s), 320, 240)});
+    Album *second = gallery->thumbnailStrip()->addAlbum(u"Second"_s);
+    const AddImagesResult other = second->addImages({makeJpeg(photo(u"z.jpg"_s), 320, 240)});
     ASSERT_EQ(other.added.size(), 1);
     EXPECT_TRUE(other.added[0]->caption.isEmpty());
 }
@@ -220,20 +220,20 @@ TEST_F(AddImagesTest, ManyPhotosUseEveryWorker)
 {
     QStringList photos;
     for (int i = 0; i < 16; ++i)
-        photos << MakeJpeg(Photo(u"s%1/photo.jpg"_s.arg(i % 3)), 1200 + 8 * i, 900);
-    const QList<Made> expected = OneByOne(photos, m_dir.path() + u"/sequential"_s);
-    Batch(photos, m_dir.path() + u"/batch"_s);
-    EXPECT_EQ(Describe(), expected);
-    EXPECT_GE(ImageImportQueue::WorkerCount(), 1);
+        photos << makeJpeg(photo(u"s%1/photo.jpg"_s.arg(i % 3)), 1200 + 8 * i, 900);
+    const QList<Made> expected = oneByOne(photos, m_dir.path() + u"/sequential"_s);
+    batch(photos, m_dir.path() + u"/batch"_s);
+    EXPECT_EQ(describe(), expected);
+    EXPECT_GE(ImageImportQueue::workerCount(), 1);
 }
 
 TEST_F(AddImagesTest, WaitingOffTheWindowThreadBlocks)
 {
-    const QString path = MakeJpeg(Photo(u"w.jpg"_s), 1000, 750);
+    const QString path = makeJpeg(photo(u"w.jpg"_s), 1000, 750);
     ImportOutcome outcome;
     std::thread other([&] {
-        auto task = ImageImportQueue::Start(ImportJob::WithCurrentSettings(path, QString()));
-        ImageImportQueue::Wait(task);
+        auto task = ImageImportQueue::start(ImportJob::withCurrentSettings(path, QString()));
+        ImageImportQueue::wait(task);
         outcome = task->Outcome();
     });
     other.join();

@@ -1,6 +1,6 @@
 #include "ImportTestSupport.h"
-#include "albums/JpegMarkers.h"
-#include "app/Utils.h"
+#include "JpegMarkers.h"
+#include "Utils.h"
 
 #include <QDir>
 
@@ -10,37 +10,37 @@ using namespace Qt::StringLiterals;
 
 TEST_F(ImportTest, NamesAreCleanedLowerCasedAndUnique)
 {
-    const QString path = MakeJpeg(Photo(u"My Photo.JPG"_s), 320, 240);
-    FThummnailImageData *first = album->AddImage(path);
+    const QString path = makeJpeg(photo(u"My Photo.JPG"_s), 320, 240);
+    AlbumPhoto *first = album->addImage(path);
     EXPECT_EQ(first->bigFileName, u"my_photo.jpg"_s);
     EXPECT_EQ(first->thumbFileName, u"my_photo_s.jpg"_s);
     EXPECT_EQ(first->sourcePath, path);
-    FThummnailImageData *second = album->AddImage(path);
+    AlbumPhoto *second = album->addImage(path);
     EXPECT_EQ(second->bigFileName, u"my_photo(2).jpg"_s);
     EXPECT_EQ(second->thumbFileName, u"my_photo(2)_s.jpg"_s);
 }
 
 TEST_F(ImportTest, StemEndsAtTheFirstDotAndMediaCharactersGo)
 {
-    FThummnailImageData *holiday = album->AddImage(MakePicture(Photo(u"holiday.2007.png"_s), MarkedPicture(64, 48), "png"));
+    AlbumPhoto *holiday = album->addImage(makePicture(photo(u"holiday.2007.png"_s), markedPicture(64, 48), "png"));
     EXPECT_EQ(holiday->bigFileName, u"holiday.jpg"_s);
     EXPECT_EQ(holiday->thumbFileName, u"holiday_s.jpg"_s);
-    FThummnailImageData *ab = album->AddImage(MakePicture(Photo(u"a&b.gif"_s), MarkedPicture(64, 48), "gif"));
+    AlbumPhoto *ab = album->addImage(makePicture(photo(u"a&b.gif"_s), markedPicture(64, 48), "gif"));
     EXPECT_EQ(ab->bigFileName, u"ab.jpg"_s);
     EXPECT_EQ(ab->thumbFileName, u"ab_s.jpg"_s);
-    EXPECT_TRUE(HasFiles(holiday));
-    EXPECT_TRUE(HasFiles(ab));
+    EXPECT_TRUE(hasFiles(holiday));
+    EXPECT_TRUE(hasFiles(ab));
 }
 
 TEST_F(ImportTest, NamesForMatchesUniqueFileName)
 {
-    WriteFile(Work(u"x.jpg"_s));
-    WriteFile(Work(u"x(2).jpg"_s));
-    WriteFile(Work(u"x(3)_s.jpg"_s));
-    const auto names = FThummnailImageData::NamesFor(u"X.png"_s);
+    writeFile(work(u"x.jpg"_s));
+    writeFile(work(u"x(2).jpg"_s));
+    writeFile(work(u"x(3)_s.jpg"_s));
+    const auto names = AlbumPhoto::namesFor(u"X.png"_s);
     EXPECT_EQ(names.big, u"x(3).jpg"_s);
     EXPECT_EQ(names.thumb, u"x(3)_s(2).jpg"_s);
-    const auto promised = FThummnailImageData::NamesFor(u"x.png"_s, {u"x(3).jpg"_s});
+    const auto promised = AlbumPhoto::namesFor(u"x.png"_s, {u"x(3).jpg"_s});
     EXPECT_EQ(promised.big, u"x(4).jpg"_s);
     EXPECT_EQ(promised.thumb, u"x(4)_s.jpg"_s);
 }
@@ -61,21 +61,21 @@ class ImportSizeTest : public ImportTest, public ::testing::WithParamInterface<I
 TEST_P(ImportSizeTest, BigImageAndThumbnailSizes)
 {
     const ImportSizeCase c = GetParam();
-    FThummnailImageData *image = album->AddImage(MakeJpeg(Photo(u"photo.jpg"_s), c.w, c.h));
-    const QImage big = Big(image);
-    const QImage thumb = Thumb(image);
+    AlbumPhoto *image = album->addImage(makeJpeg(photo(u"photo.jpg"_s), c.w, c.h));
+    const QImage big = this->big(image);
+    const QImage thumb = this->thumb(image);
     EXPECT_EQ(big.size(), QSize(c.bigW, c.bigH));
     EXPECT_EQ(thumb.size(), QSize(c.thumbW, c.thumbH));
     // Every re-encoded file is baseline at quality 80.
-    for (const QByteArray &jpeg : {BigBytes(image), ThumbBytes(image)}) {
-        EXPECT_TRUE(JpegMarkers::Read(jpeg).IsBaseline());
-        EXPECT_EQ(FirstQuantTable(jpeg), StandardLuminanceTable(80));
+    for (const QByteArray &jpeg : {bigBytes(image), thumbBytes(image)}) {
+        EXPECT_TRUE(JpegMarkers::read(jpeg).isBaseline());
+        EXPECT_EQ(firstQuantTable(jpeg), standardLuminanceTable(80));
     }
     // The picture is scaled, not cropped: the corners keep their colours.
     for (const QImage &picture : {big, thumb}) {
-        EXPECT_EQ(ColourAt(picture, 2, 2), 'r');
-        EXPECT_EQ(ColourAt(picture, picture.width() - 3, 2), 'g');
-        EXPECT_EQ(ColourAt(picture, picture.width() / 2, picture.height() - 3), 'b');
+        EXPECT_EQ(colourAt(picture, 2, 2), 'r');
+        EXPECT_EQ(colourAt(picture, picture.width() - 3, 2), 'g');
+        EXPECT_EQ(colourAt(picture, picture.width() / 2, picture.height() - 3), 'b');
     }
 }
 
@@ -90,22 +90,22 @@ INSTANTIATE_TEST_SUITE_P(Part42EdgeCases, ImportSizeTest,
 
 TEST_F(ImportTest, JpgWithinTheBoundsIsCopiedByteForByte)
 {
-    const QString path = MakeJpeg(Photo(u"a.jpg"_s), 640, 480);
-    FThummnailImageData *image = album->AddImage(path);
-    EXPECT_EQ(BigBytes(image), ReadFile(path));
-    EXPECT_EQ(Thumb(image).size(), QSize(150, 112));
+    const QString path = makeJpeg(photo(u"a.jpg"_s), 640, 480);
+    AlbumPhoto *image = album->addImage(path);
+    EXPECT_EQ(bigBytes(image), readFile(path));
+    EXPECT_EQ(thumb(image).size(), QSize(150, 112));
 }
 
 TEST_F(ImportTest, UpperCaseJpgAndJpegAreReEncoded)
 {
     for (const QString &name : {u"a.JPG"_s, u"a.jpeg"_s}) {
-        const QString path = MakeJpeg(Photo(name), 640, 480);
-        FThummnailImageData *image = album->AddImage(path);
-        const QByteArray big = BigBytes(image);
-        EXPECT_NE(big, ReadFile(path)) << name.toStdString();
-        EXPECT_EQ(Big(image).size(), QSize(640, 480));
-        EXPECT_TRUE(JpegMarkers::Read(big).IsBaseline());
-        EXPECT_EQ(FirstQuantTable(big), StandardLuminanceTable(80));
+        const QString path = makeJpeg(photo(name), 640, 480);
+        AlbumPhoto *image = album->addImage(path);
+        const QByteArray big = bigBytes(image);
+        EXPECT_NE(big, readFile(path)) << name.toStdString();
+        EXPECT_EQ(this->big(image).size(), QSize(640, 480));
+        EXPECT_TRUE(JpegMarkers::read(big).isBaseline());
+        EXPECT_EQ(firstQuantTable(big), standardLuminanceTable(80));
     }
 }
 
@@ -113,45 +113,45 @@ TEST_F(ImportTest, ProgressiveInputComesOutBaseline)
 {
     JpegFixture progressive;
     progressive.progressive = true;
-    const QString path = MakeJpeg(Photo(u"wide.jpg"_s), 4000, 3000, progressive);
-    ASSERT_TRUE(JpegMarkers::ReadFile(path).IsProgressive());
-    FThummnailImageData *image = album->AddImage(path);
-    EXPECT_TRUE(JpegMarkers::Read(BigBytes(image)).IsBaseline());
-    EXPECT_TRUE(JpegMarkers::Read(ThumbBytes(image)).IsBaseline());
-    EXPECT_EQ(Big(image).size(), QSize(800, 600));
-    EXPECT_EQ(Thumb(image).size(), QSize(150, 112));
+    const QString path = makeJpeg(photo(u"wide.jpg"_s), 4000, 3000, progressive);
+    ASSERT_TRUE(JpegMarkers::readFile(path).isProgressive());
+    AlbumPhoto *image = album->addImage(path);
+    EXPECT_TRUE(JpegMarkers::read(bigBytes(image)).isBaseline());
+    EXPECT_TRUE(JpegMarkers::read(thumbBytes(image)).isBaseline());
+    EXPECT_EQ(big(image).size(), QSize(800, 600));
+    EXPECT_EQ(thumb(image).size(), QSize(150, 112));
 }
 
 TEST_F(ImportTest, ExactThumbnailSizeJpgIsCopiedAndLeavesTheBarAt30)
 {
-    const QString path = MakeJpeg(Photo(u"tiny.jpg"_s), 150, 100);
-    FThummnailImageData *image = album->AddImage(path);
-    EXPECT_EQ(ThumbBytes(image), ReadFile(path));
-    EXPECT_EQ(BigBytes(image), ReadFile(path));
+    const QString path = makeJpeg(photo(u"tiny.jpg"_s), 150, 100);
+    AlbumPhoto *image = album->addImage(path);
+    EXPECT_EQ(thumbBytes(image), readFile(path));
+    EXPECT_EQ(bigBytes(image), readFile(path));
     EXPECT_EQ(progress.calls, (QStringList{u"status:Loading..."_s, u"image:tiny.jpg"_s, u"percent:10"_s, u"percent:30"_s}));
 }
 
 TEST_F(ImportTest, ExactThumbnailSizePngIsEncoded)
 {
-    const QString path = MakePicture(Photo(u"tiny.png"_s), MarkedPicture(150, 100), "png");
-    FThummnailImageData *image = album->AddImage(path);
-    EXPECT_EQ(Thumb(image).size(), QSize(150, 100));
-    EXPECT_TRUE(JpegMarkers::Read(ThumbBytes(image)).IsBaseline());
+    const QString path = makePicture(photo(u"tiny.png"_s), markedPicture(150, 100), "png");
+    AlbumPhoto *image = album->addImage(path);
+    EXPECT_EQ(thumb(image).size(), QSize(150, 100));
+    EXPECT_TRUE(JpegMarkers::read(thumbBytes(image)).isBaseline());
 }
 
 TEST_F(ImportTest, ResizingOffCopiesALargeJpgButStillMakesTheThumbnail)
 {
-    ImageResizeSettings::Instance().resizeImages = false;
-    const QString path = MakeJpeg(Photo(u"large.jpg"_s), 4000, 3000);
-    FThummnailImageData *image = album->AddImage(path);
-    EXPECT_EQ(BigBytes(image), ReadFile(path));
-    EXPECT_EQ(Thumb(image).size(), QSize(150, 112));
-    EXPECT_EQ(ColourAt(Thumb(image), 2, 2), 'r');
+    ImageResizeSettings::instance().resizeImages = false;
+    const QString path = makeJpeg(photo(u"large.jpg"_s), 4000, 3000);
+    AlbumPhoto *image = album->addImage(path);
+    EXPECT_EQ(bigBytes(image), readFile(path));
+    EXPECT_EQ(thumb(image).size(), QSize(150, 112));
+    EXPECT_EQ(colourAt(thumb(image), 2, 2), 'r');
 }
 
 TEST_F(ImportTest, ProgressCallsOfAScaledPhoto)
 {
-    album->AddImage(MakeJpeg(Photo(u"big.jpg"_s), 4000, 3000));
+    album->addImage(makeJpeg(photo(u"big.jpg"_s), 4000, 3000));
     EXPECT_EQ(progress.calls, (QStringList{u"status:Loading..."_s, u"image:big.jpg"_s, u"percent:10"_s, u"percent:30"_s,
                                            u"status:Scaling..."_s, u"percent:40"_s, u"percent:60"_s,
                                            u"status:Creating Thumbnail..."_s, u"percent:70"_s, u"percent:100"_s,
@@ -163,12 +163,12 @@ TEST_F(ImportTest, OtherFormatsAreConverted)
     const QList<std::pair<QString, const char *>> formats = {
         {u"p.png"_s, "png"}, {u"g.gif"_s, "gif"}, {u"b.bmp"_s, "bmp"}, {u"t.tif"_s, "tiff"}, {u"t2.tiff"_s, "tiff"}};
     for (const auto &[name, format] : formats) {
-        FThummnailImageData *image = album->AddImage(MakePicture(Photo(name), MarkedPicture(1000, 750), format));
+        AlbumPhoto *image = album->addImage(makePicture(photo(name), markedPicture(1000, 750), format));
         EXPECT_FALSE(image->undecodable) << name.toStdString() << " " << image->undecodableReason.toStdString();
-        EXPECT_EQ(Big(image).size(), QSize(800, 600)) << name.toStdString();
-        EXPECT_EQ(Thumb(image).size(), QSize(150, 112)) << name.toStdString();
-        EXPECT_EQ(ColourAt(Big(image), 5, 5), 'r') << name.toStdString();
-        EXPECT_TRUE(JpegMarkers::Read(BigBytes(image)).IsBaseline());
+        EXPECT_EQ(big(image).size(), QSize(800, 600)) << name.toStdString();
+        EXPECT_EQ(thumb(image).size(), QSize(150, 112)) << name.toStdString();
+        EXPECT_EQ(colourAt(big(image), 5, 5), 'r') << name.toStdString();
+        EXPECT_TRUE(JpegMarkers::read(bigBytes(image)).isBaseline());
     }
 }
 
@@ -176,41 +176,41 @@ TEST_F(ImportTest, TransparentPartsComeOutWhite)
 {
     QImage picture(200, 100, QImage::Format_ARGB32);
     picture.fill(Qt::transparent);
-    FThummnailImageData *image = album->AddImage(MakePicture(Photo(u"clear.png"_s), picture, "png"));
-    EXPECT_EQ(ColourAt(Big(image), 100, 50), 'w');
-    EXPECT_EQ(ColourAt(Thumb(image), 75, 37), 'w');
+    AlbumPhoto *image = album->addImage(makePicture(photo(u"clear.png"_s), picture, "png"));
+    EXPECT_EQ(colourAt(big(image), 100, 50), 'w');
+    EXPECT_EQ(colourAt(thumb(image), 75, 37), 'w');
 }
 
 // --- a thumbnail beside the source ---------------------------------------------------------
 
 TEST_F(ImportTest, ThumbnailBesideTheSourceIsCopied)
 {
-    const QString path = MakeJpeg(Photo(u"photo.jpg"_s), 1000, 750);
-    const QString beside = MakeJpeg(Photo(u"photo_s.jpg"_s), PlainPicture(150, 100, Qt::green));
-    FThummnailImageData *image = album->AddImage(path);
-    EXPECT_EQ(ThumbBytes(image), ReadFile(beside));
-    EXPECT_EQ(Big(image).size(), QSize(800, 600));
+    const QString path = makeJpeg(photo(u"photo.jpg"_s), 1000, 750);
+    const QString beside = makeJpeg(photo(u"photo_s.jpg"_s), plainPicture(150, 100, Qt::green));
+    AlbumPhoto *image = album->addImage(path);
+    EXPECT_EQ(thumbBytes(image), readFile(beside));
+    EXPECT_EQ(big(image).size(), QSize(800, 600));
 }
 
 TEST_F(ImportTest, ThumbnailBesideTheSourceIsScaledWhenItIsNot150x100)
 {
-    const QString path = MakeJpeg(Photo(u"photo.jpg"_s), 1000, 750);
-    MakeJpeg(Photo(u"photo_s.jpg"_s), PlainPicture(200, 150, Qt::green));
-    FThummnailImageData *image = album->AddImage(path);
-    EXPECT_EQ(Thumb(image).size(), QSize(150, 112));
-    EXPECT_EQ(ColourAt(Thumb(image), 75, 56), 'g');
-    EXPECT_EQ(ColourAt(Big(image), 10, 10), 'r');
+    const QString path = makeJpeg(photo(u"photo.jpg"_s), 1000, 750);
+    makeJpeg(photo(u"photo_s.jpg"_s), plainPicture(200, 150, Qt::green));
+    AlbumPhoto *image = album->addImage(path);
+    EXPECT_EQ(thumb(image).size(), QSize(150, 112));
+    EXPECT_EQ(colourAt(thumb(image), 75, 56), 'g');
+    EXPECT_EQ(colourAt(big(image), 10, 10), 'r');
 }
 
 TEST_F(ImportTest, OpenedGalleryImageIsCopiedWithItsThumbnail)
 {
     // As the loader imports a published image: resizing off, the thumbnail beside it.
-    ImageResizeSettings::Instance().resizeImages = false;
-    const QString path = MakeJpeg(Photo(u"images/photo.jpg"_s), 800, 600);
-    const QString beside = MakeJpeg(Photo(u"images/photo_s.jpg"_s), PlainPicture(150, 100, Qt::green));
-    FThummnailImageData *image = album->AddImage(path);
-    EXPECT_EQ(BigBytes(image), ReadFile(path));
-    EXPECT_EQ(ThumbBytes(image), ReadFile(beside));
+    ImageResizeSettings::instance().resizeImages = false;
+    const QString path = makeJpeg(photo(u"images/photo.jpg"_s), 800, 600);
+    const QString beside = makeJpeg(photo(u"images/photo_s.jpg"_s), plainPicture(150, 100, Qt::green));
+    AlbumPhoto *image = album->addImage(path);
+    EXPECT_EQ(bigBytes(image), readFile(path));
+    EXPECT_EQ(thumbBytes(image), readFile(beside));
 }
 
 // --- EXIF orientation ----------------------------------------------------------------------
@@ -219,19 +219,19 @@ TEST_F(ImportTest, ExifRotatedPhotoComesOutUpright)
 {
     JpegFixture rotated;
     rotated.exifOrientation = 6; // stored landscape, shown turned a quarter clockwise
-    FThummnailImageData *image = album->AddImage(MakeJpeg(Photo(u"phone.jpg"_s), 4000, 3000, rotated));
-    const QImage big = Big(image);
-    const QImage thumb = Thumb(image);
+    AlbumPhoto *image = album->addImage(makeJpeg(photo(u"phone.jpg"_s), 4000, 3000, rotated));
+    const QImage big = this->big(image);
+    const QImage thumb = this->thumb(image);
     EXPECT_EQ(big.size(), QSize(450, 600));
     EXPECT_EQ(thumb.size(), QSize(75, 100));
     for (const QImage &picture : {big, thumb}) {
         // The stored top-left (red) is now top-right, the stored top-right (green) bottom-right.
-        EXPECT_EQ(ColourAt(picture, picture.width() - 3, 2), 'r');
-        EXPECT_EQ(ColourAt(picture, picture.width() - 3, picture.height() - 3), 'g');
-        EXPECT_EQ(ColourAt(picture, 2, 2), 'b');
+        EXPECT_EQ(colourAt(picture, picture.width() - 3, 2), 'r');
+        EXPECT_EQ(colourAt(picture, picture.width() - 3, picture.height() - 3), 'g');
+        EXPECT_EQ(colourAt(picture, 2, 2), 'b');
     }
     // The re-encoded files carry no orientation of their own.
-    EXPECT_EQ(JpegMarkers::Read(BigBytes(image)).exifOrientation, 0);
+    EXPECT_EQ(JpegMarkers::read(bigBytes(image)).exifOrientation, 0);
 }
 
 TEST_F(ImportTest, ScalingIsDecidedOnTheUprightSize)
@@ -240,31 +240,31 @@ TEST_F(ImportTest, ScalingIsDecidedOnTheUprightSize)
     rotated.exifOrientation = 6;
     // Stored 700 x 800 (would be 525 x 600); upright 800 x 700: wider than tall, so the width
     // bound applies: 800 x 700, taller than 600.
-    FThummnailImageData *image = album->AddImage(MakeJpeg(Photo(u"turned.jpg"_s), 700, 800, rotated));
-    EXPECT_EQ(Big(image).size(), QSize(800, 700));
-    EXPECT_EQ(Thumb(image).size(), QSize(150, 131));
+    AlbumPhoto *image = album->addImage(makeJpeg(photo(u"turned.jpg"_s), 700, 800, rotated));
+    EXPECT_EQ(big(image).size(), QSize(800, 700));
+    EXPECT_EQ(thumb(image).size(), QSize(150, 131));
 }
 
 TEST_F(ImportTest, CopiedJpegKeepsItsOrientationTag)
 {
     JpegFixture rotated;
     rotated.exifOrientation = 6;
-    const QString path = MakeJpeg(Photo(u"small.jpg"_s), 400, 300, rotated);
-    FThummnailImageData *image = album->AddImage(path);
-    EXPECT_EQ(BigBytes(image), ReadFile(path));
-    EXPECT_EQ(JpegMarkers::Read(BigBytes(image)).exifOrientation, 6);
-    EXPECT_EQ(Thumb(image).size(), QSize(75, 100)); // upright 300 x 400
-    EXPECT_EQ(ColourAt(Thumb(image), 72, 2), 'r');
+    const QString path = makeJpeg(photo(u"small.jpg"_s), 400, 300, rotated);
+    AlbumPhoto *image = album->addImage(path);
+    EXPECT_EQ(bigBytes(image), readFile(path));
+    EXPECT_EQ(JpegMarkers::read(bigBytes(image)).exifOrientation, 6);
+    EXPECT_EQ(thumb(image).size(), QSize(75, 100)); // upright 300 x 400
+    EXPECT_EQ(colourAt(thumb(image), 72, 2), 'r');
 }
 
 // --- failures ------------------------------------------------------------------------------
 
 TEST_F(ImportTest, MissingFileKeepsItsNamesWithoutFiles)
 {
-    FThummnailImageData *image = album->AddImage(Photo(u"gone.jpg"_s));
+    AlbumPhoto *image = album->addImage(photo(u"gone.jpg"_s));
     EXPECT_EQ(image->bigFileName, u"gone.jpg"_s);
     EXPECT_EQ(image->thumbFileName, u"gone_s.jpg"_s);
-    EXPECT_FALSE(HasFiles(image));
+    EXPECT_FALSE(hasFiles(image));
     EXPECT_FALSE(image->undecodable);
     EXPECT_EQ(progress.calls, (QStringList{u"status:Loading..."_s, u"image:gone.jpg"_s, u"percent:10"_s}));
     EXPECT_EQ(album->images().size(), 1);
@@ -272,50 +272,50 @@ TEST_F(ImportTest, MissingFileKeepsItsNamesWithoutFiles)
 
 TEST_F(ImportTest, MissingFileIsLookedForInTheGalleryFolder)
 {
-    gallery->SetFolderFromPath(IncludeTrailingSlash(m_dir.path() + u"/photos"_s));
-    const QString there = MakeJpeg(Photo(u"found.jpg"_s), 320, 240);
-    FThummnailImageData *image = album->AddImage(m_dir.path() + u"/elsewhere/found.jpg"_s);
+    gallery->setFolderFromPath(includeTrailingSlash(m_dir.path() + u"/photos"_s));
+    const QString there = makeJpeg(photo(u"found.jpg"_s), 320, 240);
+    AlbumPhoto *image = album->addImage(m_dir.path() + u"/elsewhere/found.jpg"_s);
     EXPECT_EQ(image->sourcePath, there);
-    EXPECT_EQ(BigBytes(image), ReadFile(there));
+    EXPECT_EQ(bigBytes(image), readFile(there));
 }
 
 TEST_F(ImportTest, UndecodableFilesStayAsMissingOnes)
 {
-    const QByteArray jpeg = JpegBytes(MarkedPicture(1000, 750));
-    const QString truncated = WriteFile(Photo(u"cut.jpg"_s), jpeg.left(jpeg.size() / 2));
-    const QString text = WriteFile(Photo(u"notes.jpg"_s), "these are not the pixels you are looking for");
+    const QByteArray jpeg = jpegBytes(markedPicture(1000, 750));
+    const QString truncated = writeFile(photo(u"cut.jpg"_s), jpeg.left(jpeg.size() / 2));
+    const QString text = writeFile(photo(u"notes.jpg"_s), "these are not the pixels you are looking for");
     for (const QString &path : {truncated, text}) {
-        FThummnailImageData *image = album->AddImage(path);
+        AlbumPhoto *image = album->addImage(path);
         EXPECT_TRUE(image->undecodable) << path.toStdString();
         EXPECT_FALSE(image->undecodableReason.isEmpty());
-        EXPECT_FALSE(HasFiles(image));
+        EXPECT_FALSE(hasFiles(image));
     }
     EXPECT_EQ(album->images().size(), 2);
-    EXPECT_TRUE(QDir(AppFolders::ImagesWorkFolder()).isEmpty());
+    EXPECT_TRUE(QDir(AppFolders::imagesWorkFolder()).isEmpty());
 }
 
 TEST_F(ImportTest, PictureTooLargeToDecodeIsUndecodable)
 {
     // A real JPEG whose frame header claims 20000 x 20000 pixels.
-    QByteArray jpeg = JpegBytes(MarkedPicture(16, 16));
+    QByteArray jpeg = jpegBytes(markedPicture(16, 16));
     const qsizetype sof = jpeg.indexOf(QByteArray("\xFF\xC0", 2));
     ASSERT_GT(sof, 0);
     for (int offset : {5, 7}) {
         jpeg[sof + offset] = char(20000 >> 8);
         jpeg[sof + offset + 1] = char(20000 & 0xFF);
     }
-    FThummnailImageData *image = album->AddImage(WriteFile(Photo(u"huge.jpg"_s), jpeg));
+    AlbumPhoto *image = album->addImage(writeFile(photo(u"huge.jpg"_s), jpeg));
     EXPECT_TRUE(image->undecodable);
     EXPECT_TRUE(image->undecodableReason.contains(u"too large"_s)) << image->undecodableReason.toStdString();
-    EXPECT_FALSE(HasFiles(image));
+    EXPECT_FALSE(hasFiles(image));
 }
 
 // --- the album ---------------------------------------------------------------------------
 
 TEST_F(ImportTest, AddImageSetsCoverCaptionAndSelection)
 {
-    FThummnailImageData *first = album->AddImage(MakeJpeg(Photo(u"one.jpg"_s), 320, 240));
-    FThummnailImageData *second = album->AddImage(MakeJpeg(Photo(u"two.jpg"_s), 320, 240));
+    AlbumPhoto *first = album->addImage(makeJpeg(photo(u"one.jpg"_s), 320, 240));
+    AlbumPhoto *second = album->addImage(makeJpeg(photo(u"two.jpg"_s), 320, 240));
     EXPECT_EQ(album->coverFileName(), u"one_s.jpg"_s);
     EXPECT_FALSE(album->coverPicture().isNull());
     EXPECT_EQ(first->caption, u"Enter your image caption here"_s);
@@ -323,18 +323,18 @@ TEST_F(ImportTest, AddImageSetsCoverCaptionAndSelection)
     EXPECT_FALSE(first->selected);
     EXPECT_TRUE(second->selected);
     EXPECT_EQ(second->viewLeft, 104);
-    EXPECT_EQ(first->LoadThumbnail().size(), QSize(150, 112));
-    EXPECT_TRUE(gallery->Modified());
-    EXPECT_FALSE(gallery->ThumbnailStrip()->Preview()[0].placeholder);
+    EXPECT_EQ(first->loadThumbnail().size(), QSize(150, 112));
+    EXPECT_TRUE(gallery->modified());
+    EXPECT_FALSE(gallery->thumbnailStrip()->preview()[0].placeholder);
 }
 
 TEST_F(ImportTest, ExistingWorkingFileIsNeverRewritten)
 {
-    const QString path = MakeJpeg(Photo(u"p.jpg"_s), 1000, 750);
-    FThummnailImageData *image = album->AddImage(path);
-    const QByteArray before = BigBytes(image);
-    WriteFile(Work(image->bigFileName), "kept");
-    image->ProcessImage(path);
-    EXPECT_EQ(BigBytes(image), QByteArray("kept"));
+    const QString path = makeJpeg(photo(u"p.jpg"_s), 1000, 750);
+    AlbumPhoto *image = album->addImage(path);
+    const QByteArray before = bigBytes(image);
+    writeFile(work(image->bigFileName), "kept");
+    image->processImage(path);
+    EXPECT_EQ(bigBytes(image), QByteArray("kept"));
     EXPECT_NE(before, QByteArray("kept"));
 }

@@ -1,6 +1,6 @@
 #include "PhotoFixtures.h"
-#include "albums/ImageProcessor.h"
-#include "albums/JpegMarkers.h"
+#include "ImageProcessor.h"
+#include "JpegMarkers.h"
 
 #include <QBuffer>
 #include <QImageReader>
@@ -10,13 +10,13 @@ using namespace Qt::StringLiterals;
 
 TEST(ImageProcessorTest, RoundHalfToEven)
 {
-    EXPECT_EQ(ImageProcessor::RoundHalfEven(112.5), 112);
-    EXPECT_EQ(ImageProcessor::RoundHalfEven(113.5), 114);
-    EXPECT_EQ(ImageProcessor::RoundHalfEven(0.5), 0);
-    EXPECT_EQ(ImageProcessor::RoundHalfEven(1.5), 2);
-    EXPECT_EQ(ImageProcessor::RoundHalfEven(742.857), 743);
-    EXPECT_EQ(ImageProcessor::RoundHalfEven(138.4), 138);
-    EXPECT_EQ(ImageProcessor::RoundHalfEven(600.0), 600);
+    EXPECT_EQ(ImageProcessor::roundHalfEven(112.5), 112);
+    EXPECT_EQ(ImageProcessor::roundHalfEven(113.5), 114);
+    EXPECT_EQ(ImageProcessor::roundHalfEven(0.5), 0);
+    EXPECT_EQ(ImageProcessor::roundHalfEven(1.5), 2);
+    EXPECT_EQ(ImageProcessor::roundHalfEven(742.857), 743);
+    EXPECT_EQ(ImageProcessor::roundHalfEven(138.4), 138);
+    EXPECT_EQ(ImageProcessor::roundHalfEven(600.0), 600);
 }
 
 struct SizeCase
@@ -36,10 +36,10 @@ TEST_P(SizeRuleTest, BoundsOf800x600AndThumbnails)
     const SizeCase c = GetParam();
     ImportJob job; // 800 x 600, resizing on
     bool scaled = false;
-    EXPECT_EQ(ImageProcessor::BigImageSize(c.source, job, &scaled), c.big);
+    EXPECT_EQ(ImageProcessor::bigImageSize(c.source, job, &scaled), c.big);
     EXPECT_EQ(scaled, c.bigScaled);
     bool thumbScaled = false;
-    EXPECT_EQ(ImageProcessor::ThumbnailSize(c.source, job, &thumbScaled), c.thumb);
+    EXPECT_EQ(ImageProcessor::thumbnailSize(c.source, job, &thumbScaled), c.thumb);
     EXPECT_EQ(thumbScaled, c.source != QSize(150, 100));
 }
 
@@ -61,7 +61,7 @@ TEST(ImageProcessorTest, ResizingOffLeavesTheBigImage)
     ImportJob job;
     job.resizeImages = false;
     bool scaled = true;
-    EXPECT_EQ(ImageProcessor::BigImageSize(QSize(4000, 3000), job, &scaled), QSize(4000, 3000));
+    EXPECT_EQ(ImageProcessor::bigImageSize(QSize(4000, 3000), job, &scaled), QSize(4000, 3000));
     EXPECT_FALSE(scaled);
 }
 
@@ -69,30 +69,30 @@ TEST(ImageProcessorTest, ZeroSizeIsNotScaled)
 {
     ImportJob job;
     bool scaled = true;
-    EXPECT_EQ(ImageProcessor::BigImageSize(QSize(0, 3000), job, &scaled), QSize(0, 3000));
+    EXPECT_EQ(ImageProcessor::bigImageSize(QSize(0, 3000), job, &scaled), QSize(0, 3000));
     EXPECT_FALSE(scaled);
-    EXPECT_EQ(ImageProcessor::ThumbnailSize(QSize(0, 0), job, &scaled), QSize(0, 0));
+    EXPECT_EQ(ImageProcessor::thumbnailSize(QSize(0, 0), job, &scaled), QSize(0, 0));
     EXPECT_FALSE(scaled);
 }
 
 TEST(ImageProcessorTest, CaseSensitiveJpgExtension)
 {
-    EXPECT_TRUE(ImageProcessor::HasJpgExtension(u"/a/b/a.jpg"_s));
-    EXPECT_FALSE(ImageProcessor::HasJpgExtension(u"/a/b/a.JPG"_s));
-    EXPECT_FALSE(ImageProcessor::HasJpgExtension(u"/a/b/a.jpeg"_s));
-    EXPECT_FALSE(ImageProcessor::HasJpgExtension(u"/a/b/a.Jpg"_s));
-    EXPECT_TRUE(ImageProcessor::HasJpgExtension(u"/a/b/holiday.2007.jpg"_s));
-    EXPECT_FALSE(ImageProcessor::HasJpgExtension(u"/a/b.jpg/noext"_s));
+    EXPECT_TRUE(ImageProcessor::hasJpgExtension(u"/a/b/a.jpg"_s));
+    EXPECT_FALSE(ImageProcessor::hasJpgExtension(u"/a/b/a.JPG"_s));
+    EXPECT_FALSE(ImageProcessor::hasJpgExtension(u"/a/b/a.jpeg"_s));
+    EXPECT_FALSE(ImageProcessor::hasJpgExtension(u"/a/b/a.Jpg"_s));
+    EXPECT_TRUE(ImageProcessor::hasJpgExtension(u"/a/b/holiday.2007.jpg"_s));
+    EXPECT_FALSE(ImageProcessor::hasJpgExtension(u"/a/b.jpg/noext"_s));
 }
 
 TEST(ImageProcessorTest, EncodesBaselineAtQuality80)
 {
-    for (const QImage &picture : {MarkedPicture(320, 240), QImage(MarkedPicture(64, 64).convertToFormat(QImage::Format_Grayscale8))}) {
-        const QByteArray jpeg = ImageProcessor::EncodeJpeg(picture);
-        const JpegMarkers m = JpegMarkers::Read(jpeg);
-        EXPECT_TRUE(m.IsBaseline());
+    for (const QImage &picture : {markedPicture(320, 240), QImage(markedPicture(64, 64).convertToFormat(QImage::Format_Grayscale8))}) {
+        const QByteArray jpeg = ImageProcessor::encodeJpeg(picture);
+        const JpegMarkers m = JpegMarkers::read(jpeg);
+        EXPECT_TRUE(m.isBaseline());
         EXPECT_EQ(QSize(m.width, m.height), picture.size());
-        EXPECT_EQ(FirstQuantTable(jpeg), StandardLuminanceTable(80));
+        EXPECT_EQ(firstQuantTable(jpeg), standardLuminanceTable(80));
     }
 }
 

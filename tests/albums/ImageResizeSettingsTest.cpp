@@ -1,4 +1,4 @@
-#include "albums/ImageResizeSettings.h"
+#include "ImageResizeSettings.h"
 
 #include <QSize>
 #include <gtest/gtest.h>
@@ -10,8 +10,8 @@ TEST(ImageResizeSettingsTest, ChooserEntriesInOrder)
 {
     const QStringList expected = {u"640 x 480 "_s, u"800 x 600 (default)"_s, u"1024 x 768"_s, u"1152 x 864"_s,
                                   u"1280 x 800"_s, u"1440 x 900"_s, u"NO RESIZE"_s};
-    EXPECT_EQ(ImageResizeSettings::ChooserEntries(), expected);
-    EXPECT_EQ(ImageResizeSettings::DefaultEntry(), expected[1]);
+    EXPECT_EQ(ImageResizeSettings::chooserEntries(), expected);
+    EXPECT_EQ(ImageResizeSettings::defaultEntry(), expected[1]);
 }
 
 TEST(ImageResizeSettingsTest, EveryEntry)
@@ -20,7 +20,7 @@ TEST(ImageResizeSettingsTest, EveryEntry)
     for (qsizetype i = 0; i < bounds.size(); ++i) {
         ImageResizeSettings s;
         s.resizeImages = false;
-        EXPECT_EQ(s.ApplyEntry(ImageResizeSettings::ChooserEntries()[i]), Effect::Resize);
+        EXPECT_EQ(s.applyEntry(ImageResizeSettings::chooserEntries()[i]), Effect::Resize);
         EXPECT_TRUE(s.resizeImages);
         EXPECT_EQ(QSize(s.maxWidth, s.maxHeight), bounds[i]);
     }
@@ -29,13 +29,13 @@ TEST(ImageResizeSettingsTest, EveryEntry)
 TEST(ImageResizeSettingsTest, NoResizeAndBackOn)
 {
     ImageResizeSettings s;
-    EXPECT_EQ(s.ApplyEntry(u"NO RESIZE"_s), Effect::NoResize);
+    EXPECT_EQ(s.applyEntry(u"NO RESIZE"_s), Effect::NoResize);
     EXPECT_FALSE(s.resizeImages);
-    EXPECT_EQ(s.ApplyEntry(u"1024 x 768"_s), Effect::Resize);
+    EXPECT_EQ(s.applyEntry(u"1024 x 768"_s), Effect::Resize);
     EXPECT_TRUE(s.resizeImages);
     EXPECT_EQ(s.maxWidth, 1024);
     EXPECT_EQ(s.maxHeight, 768);
-    EXPECT_EQ(s.ApplyEntry(u"1280x800"_s), Effect::Resize); // the command line's spelling
+    EXPECT_EQ(s.applyEntry(u"1280x800"_s), Effect::Resize); // the command line's spelling
     EXPECT_EQ(s.maxWidth, 1280);
     EXPECT_EQ(s.maxHeight, 800);
 }
@@ -44,7 +44,7 @@ TEST(ImageResizeSettingsTest, EmptyEntryChangesNothing)
 {
     ImageResizeSettings s;
     s.resizeImages = false;
-    EXPECT_EQ(s.ApplyEntry(QString()), Effect::None);
+    EXPECT_EQ(s.applyEntry(QString()), Effect::None);
     EXPECT_FALSE(s.resizeImages);
     EXPECT_EQ(s.maxWidth, 800);
 }
@@ -61,7 +61,7 @@ TEST(ImageResizeSettingsTest, DefaultsAndFixedThumbnailBounds)
 
 TEST(ImageResizeSettingsTest, SwitchedOffForALoadAndRestored)
 {
-    ImageResizeSettings &s = ImageResizeSettings::Instance();
+    ImageResizeSettings &s = ImageResizeSettings::instance();
     for (bool before : {true, false}) {
         s.resizeImages = before;
         {

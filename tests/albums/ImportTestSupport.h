@@ -1,13 +1,13 @@
 #pragma once
 
 #include "PhotoFixtures.h"
-#include "albums/FThummnailCatagory.h"
-#include "albums/FThummnailImageData.h"
-#include "albums/ImageResizeSettings.h"
-#include "albums/ImportProgress.h"
-#include "app/AppFolders.h"
-#include "components/FflashThumbnailerClass.h"
-#include "gallery/FflashMovie.h"
+#include "Album.h"
+#include "AlbumPhoto.h"
+#include "ImageResizeSettings.h"
+#include "ImportProgress.h"
+#include "AppFolders.h"
+#include "ThumbnailStrip.h"
+#include "GalleryDocument.h"
 #include "support/TestSupport.h"
 
 #include <QDir>
@@ -27,14 +27,14 @@ public:
     int counter = 0;
     int cancelAfterSteps = -1; // Cancel "pressed" while the file of that step imports
 
-    void SetTotal(int count) override { total = count; counter = 0; calls << QStringLiteral("total:%1").arg(count); }
+    void setTotal(int count) override { total = count; counter = 0; calls << QStringLiteral("total:%1").arg(count); }
     void Step() override { ++counter; calls << QStringLiteral("step:%1").arg(counter); }
-    bool Cancelled() const override { return cancelAfterSteps >= 0 && counter >= cancelAfterSteps; }
-    void SetStatus(const QString &text) override { calls << QStringLiteral("status:") + text; }
-    void SetCurrentImage(const QString &name) override { calls << QStringLiteral("image:") + name; }
-    void SetPercent(int percent) override { calls << QStringLiteral("percent:%1").arg(percent); }
+    bool cancelled() const override { return cancelAfterSteps >= 0 && counter >= cancelAfterSteps; }
+    void setStatus(const QString &text) override { calls << QStringLiteral("status:") + text; }
+    void setCurrentImage(const QString &name) override { calls << QStringLiteral("image:") + name; }
+    void setPercent(int percent) override { calls << QStringLiteral("percent:%1").arg(percent); }
 
-    QStringList Import() const // the calls without those of the add-images flow
+    QStringList import() const // the calls without those of the add-images flow
     {
         QStringList import;
         for (const QString &call : calls)
@@ -50,47 +50,47 @@ class ImportTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        SetupApp(m_dir.path() + QStringLiteral("/app"));
-        ImageResizeSettings &settings = ImageResizeSettings::Instance();
+        setupApp(m_dir.path() + QStringLiteral("/app"));
+        ImageResizeSettings &settings = ImageResizeSettings::instance();
         settings.resizeImages = true;
         settings.maxWidth = 800;
         settings.maxHeight = 600;
-        NewGallery();
-        ImportProgress::SetCurrent(&progress);
+        newGallery();
+        ImportProgress::setCurrent(&progress);
     }
     void TearDown() override
     {
-        ImportProgress::SetCurrent(nullptr);
-        ImageResizeSettings::Instance().resizeImages = true;
+        ImportProgress::setCurrent(nullptr);
+        ImageResizeSettings::instance().resizeImages = true;
     }
 
     // AppFolders::Setup in a fresh application folder.
-    static void SetupApp(const QString &app)
+    static void setupApp(const QString &app)
     {
         QDir().mkpath(app);
-        AppFolders::Setup(app);
+        AppFolders::setup(app);
     }
 
-    void NewGallery()
+    void newGallery()
     {
-        gallery = std::make_unique<FflashMovie>();
-        gallery->ResetAsNewGallery();
-        album = gallery->ThumbnailStrip()->Albums().first();
+        gallery = std::make_unique<GalleryDocument>();
+        gallery->resetAsNewGallery();
+        album = gallery->thumbnailStrip()->albums().first();
     }
 
-    QString Photo(const QString &name) const { return m_dir.path() + QStringLiteral("/photos/") + name; }
-    QString Work(const QString &name) const { return AppFolders::ImagesWorkFolder() + name; }
-    QImage Big(const FThummnailImageData *image) const { return QImage(Work(image->bigFileName)); }
-    QImage Thumb(const FThummnailImageData *image) const { return QImage(Work(image->thumbFileName)); }
-    QByteArray BigBytes(const FThummnailImageData *image) const { return ReadFile(Work(image->bigFileName)); }
-    QByteArray ThumbBytes(const FThummnailImageData *image) const { return ReadFile(Work(image->thumbFileName)); }
-    bool HasFiles(const FThummnailImageData *image) const
+    QString photo(const QString &name) const { return m_dir.path() + QStringLiteral("/photos/") + name; }
+    QString work(const QString &name) const { return AppFolders::imagesWorkFolder() + name; }
+    QImage big(const AlbumPhoto *image) const { return QImage(work(image->bigFileName)); }
+    QImage thumb(const AlbumPhoto *image) const { return QImage(work(image->thumbFileName)); }
+    QByteArray bigBytes(const AlbumPhoto *image) const { return readFile(work(image->bigFileName)); }
+    QByteArray thumbBytes(const AlbumPhoto *image) const { return readFile(work(image->thumbFileName)); }
+    bool hasFiles(const AlbumPhoto *image) const
     {
-        return QFileInfo(Work(image->bigFileName)).isFile() && QFileInfo(Work(image->thumbFileName)).isFile();
+        return QFileInfo(work(image->bigFileName)).isFile() && QFileInfo(work(image->thumbFileName)).isFile();
     }
 
     QTemporaryDir m_dir;
-    std::unique_ptr<FflashMovie> gallery;
-    FThummnailCatagory *album = nullptr;
+    std::unique_ptr<GalleryDocument> gallery;
+    Album *album = nullptr;
     RecordingProgress progress;
 };

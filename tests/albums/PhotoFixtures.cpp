@@ -8,7 +8,7 @@
 
 #include <climits>
 
-QImage MarkedPicture(int width, int height)
+QImage markedPicture(int width, int height)
 {
     QImage image(width, height, QImage::Format_RGB32);
     image.fill(QColor(0, 0, 255));
@@ -18,14 +18,14 @@ QImage MarkedPicture(int width, int height)
     return image;
 }
 
-QImage PlainPicture(int width, int height, QColor color)
+QImage plainPicture(int width, int height, QColor color)
 {
     QImage image(width, height, QImage::Format_RGB32);
     image.fill(color);
     return image;
 }
 
-QByteArray WithExifOrientation(const QByteArray &jpeg, int orientation)
+QByteArray withExifOrientation(const QByteArray &jpeg, int orientation)
 {
     // Big-endian TIFF header, IFD0 at offset 8 with one entry: orientation, SHORT, 1 value.
     QByteArray tiff("MM\0*\0\0\0\x08", 8);
@@ -44,7 +44,7 @@ QByteArray WithExifOrientation(const QByteArray &jpeg, int orientation)
     return jpeg.left(2) + segment + jpeg.mid(2);
 }
 
-QByteArray JpegBytes(const QImage &picture, const JpegFixture &options)
+QByteArray jpegBytes(const QImage &picture, const JpegFixture &options)
 {
     QByteArray bytes;
     QBuffer buffer(&bytes);
@@ -54,24 +54,24 @@ QByteArray JpegBytes(const QImage &picture, const JpegFixture &options)
     writer.setProgressiveScanWrite(options.progressive);
     writer.write(picture);
     if (options.exifOrientation)
-        bytes = WithExifOrientation(bytes, options.exifOrientation);
+        bytes = withExifOrientation(bytes, options.exifOrientation);
     return bytes;
 }
 
-QString MakeJpeg(const QString &path, const QImage &picture, const JpegFixture &options)
+QString makeJpeg(const QString &path, const QImage &picture, const JpegFixture &options)
 {
-    return WriteFile(path, JpegBytes(picture, options));
+    return writeFile(path, jpegBytes(picture, options));
 }
 
-QString MakeJpeg(const QString &path, int width, int height, const JpegFixture &options)
+QString makeJpeg(const QString &path, int width, int height, const JpegFixture &options)
 {
-    return MakeJpeg(path, MarkedPicture(width, height), options);
+    return makeJpeg(path, markedPicture(width, height), options);
 }
 
 // Qt reads GIF but does not write it: a small GIF89a writer with a four-colour palette (red,
 // green, blue, white) whose LZW stream never grows past 3-bit codes (a clear code after every two
 // pixels).
-static QByteArray GifBytes(const QImage &picture)
+static QByteArray gifBytes(const QImage &picture)
 {
     const QRgb palette[4] = {qRgb(255, 0, 0), qRgb(0, 255, 0), qRgb(0, 0, 255), qRgb(255, 255, 255)};
     const auto nearest = [&](QRgb c) {
@@ -146,19 +146,19 @@ static QByteArray GifBytes(const QImage &picture)
     return out;
 }
 
-QString MakePicture(const QString &path, const QImage &picture, const char *format)
+QString makePicture(const QString &path, const QImage &picture, const char *format)
 {
     if (qstrcmp(format, "gif") == 0)
-        return WriteFile(path, GifBytes(picture));
+        return writeFile(path, gifBytes(picture));
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     QImageWriter writer(&buffer, format);
     writer.write(picture);
-    return WriteFile(path, bytes);
+    return writeFile(path, bytes);
 }
 
-char ColourAt(const QImage &image, int x, int y)
+char colourAt(const QImage &image, int x, int y)
 {
     const QColor c = image.pixelColor(x, y);
     if (c.red() > 200 && c.green() > 200 && c.blue() > 200)
@@ -172,7 +172,7 @@ char ColourAt(const QImage &image, int x, int y)
     return '?';
 }
 
-QList<int> StandardLuminanceTable(int quality)
+QList<int> standardLuminanceTable(int quality)
 {
     // ITU T.81 Annex K table K.1, in zig-zag order, scaled as libjpeg's jpeg_set_quality does
     // (values limited to 1..255 for baseline).
@@ -195,7 +195,7 @@ QList<int> StandardLuminanceTable(int quality)
     return table;
 }
 
-QList<int> FirstQuantTable(const QByteArray &jpeg)
+QList<int> firstQuantTable(const QByteArray &jpeg)
 {
     for (qsizetype pos = 2; pos + 4 < jpeg.size();) {
         if (uchar(jpeg[pos]) != 0xFF)

@@ -1,4 +1,4 @@
-#include "app/SingleInstance.h"
+#include "SingleInstance.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
@@ -7,7 +7,7 @@
 
 namespace {
 
-bool WaitFor(const bool &flag, int ms = 3000)
+bool waitFor(const bool &flag, int ms = 3000)
 {
     QDeadlineTimer deadline(ms);
     while (!flag && !deadline.hasExpired())
@@ -21,13 +21,13 @@ TEST(SingleInstance, ASecondStartHandsOverToTheFirst)
 {
     QTemporaryDir app;
     SingleInstance first(app.path());
-    ASSERT_TRUE(first.Claim());
+    ASSERT_TRUE(first.claim());
     bool activated = false;
-    QObject::connect(&first, &SingleInstance::ActivationRequested, [&] { activated = true; });
+    QObject::connect(&first, &SingleInstance::activationRequested, [&] { activated = true; });
 
     SingleInstance second(app.path());
-    EXPECT_FALSE(second.Claim());
-    EXPECT_TRUE(WaitFor(activated));
+    EXPECT_FALSE(second.claim());
+    EXPECT_TRUE(waitFor(activated));
 }
 
 TEST(SingleInstance, InstancesOfOtherApplicationFoldersAreIndependent)
@@ -36,9 +36,9 @@ TEST(SingleInstance, InstancesOfOtherApplicationFoldersAreIndependent)
     QTemporaryDir appB;
     SingleInstance a(appA.path());
     SingleInstance b(appB.path());
-    EXPECT_NE(a.ServerName(), b.ServerName());
-    EXPECT_TRUE(a.Claim());
-    EXPECT_TRUE(b.Claim());
+    EXPECT_NE(a.serverName(), b.serverName());
+    EXPECT_TRUE(a.claim());
+    EXPECT_TRUE(b.claim());
 }
 
 TEST(SingleInstance, AnInstanceThatEndedLeavesNothingBehind)
@@ -46,8 +46,8 @@ TEST(SingleInstance, AnInstanceThatEndedLeavesNothingBehind)
     QTemporaryDir app;
     {
         SingleInstance gone(app.path());
-        ASSERT_TRUE(gone.Claim());
+        ASSERT_TRUE(gone.claim());
     }
     SingleInstance next(app.path());
-    EXPECT_TRUE(next.Claim());
+    EXPECT_TRUE(next.claim());
 }

@@ -1,8 +1,8 @@
-#include "components/FflashButtonClass.h"
-#include "components/FflashImageDisplay.h"
-#include "components/FflashThumbnailerClass.h"
-#include "gallery/FflashMovie.h"
-#include "app/AppFolders.h"
+#include "GalleryButton.h"
+#include "ImageDisplay.h"
+#include "ThumbnailStrip.h"
+#include "GalleryDocument.h"
+#include "AppFolders.h"
 #include "support/TestSupport.h"
 
 #include <QFontMetrics>
@@ -16,7 +16,7 @@ class Components : public ::testing::Test
 {
 protected:
     TestAppFolder m_app;
-    FflashMovie m_gallery;
+    GalleryDocument m_gallery;
 };
 
 TEST_F(Components, HitTestBandsAndTheirOverlapOrder)
@@ -34,113 +34,113 @@ TEST_F(Components, HitTestBandsAndTheirOverlapOrder)
         {6, 6, 4, 5, HitZone::BottomRight}, {6, 6, 0, 5, HitZone::BottomLeft},
         {8, 8, 2, 6, HitZone::BottomLeft}, {8, 8, 6, 6, HitZone::BottomRight},
     };
-    FflashObjectBaseClass object;
+    CanvasObject object;
     for (const Case &c : cases) {
-        object.SetBounds(0, 0, c.w, c.h);
-        EXPECT_EQ(object.HitTest(c.x, c.y), c.zone) << c.w << "x" << c.h << " at " << c.x << "," << c.y;
+        object.setBounds(0, 0, c.w, c.h);
+        EXPECT_EQ(object.hitTest(c.x, c.y), c.zone) << c.w << "x" << c.h << " at " << c.x << "," << c.y;
     }
-    object.SetResizable(false);
-    EXPECT_EQ(object.HitTest(0, 0), HitZone::Client);
+    object.setResizable(false);
+    EXPECT_EQ(object.hitTest(0, 0), HitZone::Client);
 }
 
 TEST_F(Components, DisplayAndStripAreResizedBySideEdgesOnly)
 {
-    for (FflashObjectBaseClass *c : {static_cast<FflashObjectBaseClass *>(m_gallery.ImageDisplay()),
-                                     static_cast<FflashObjectBaseClass *>(m_gallery.ThumbnailStrip())}) {
-        const int w = c->Width();
-        EXPECT_EQ(c->HitTest(4, 0), HitZone::Left);
-        EXPECT_EQ(c->HitTest(w - 4, 0), HitZone::Right);
-        EXPECT_EQ(c->HitTest(w / 2, 3), HitZone::Client); // near the top edge it moves
-        EXPECT_EQ(c->HitTest(w / 2, c->Height() - 1), HitZone::Client);
+    for (CanvasObject *c : {static_cast<CanvasObject *>(m_gallery.imageDisplay()),
+                                     static_cast<CanvasObject *>(m_gallery.thumbnailStrip())}) {
+        const int w = c->width();
+        EXPECT_EQ(c->hitTest(4, 0), HitZone::Left);
+        EXPECT_EQ(c->hitTest(w - 4, 0), HitZone::Right);
+        EXPECT_EQ(c->hitTest(w / 2, 3), HitZone::Client); // near the top edge it moves
+        EXPECT_EQ(c->hitTest(w / 2, c->height() - 1), HitZone::Client);
     }
 }
 
 TEST_F(Components, ExclusiveFills)
 {
-    FflashButtonClass *b = m_gallery.PlayButton();
+    GalleryButton *b = m_gallery.playButton();
     using Step = std::function<void()>;
     struct Case { const char *name; std::vector<Step> steps; bool solid, gradient, picture; };
     const Case cases[] = {
-        {"solid off leaves no fill", {[&] { b->SetSolidFill(true); }, [&] { b->SetSolidFill(false); }}, false, false, false},
-        {"picture after gradient", {[&] { b->SetGradientFill(true); }, [&] { b->SetPictureFill(true); }}, false, false, true},
-        {"solid after picture", {[&] { b->SetPictureFill(true); }, [&] { b->SetSolidFill(true); }}, true, false, false},
-        {"gradient off touches nothing", {[&] { b->SetSolidFill(true); }, [&] { b->SetGradientFill(false); }}, true, false, false},
+        {"solid off leaves no fill", {[&] { b->setSolidFill(true); }, [&] { b->setSolidFill(false); }}, false, false, false},
+        {"picture after gradient", {[&] { b->setGradientFill(true); }, [&] { b->setPictureFill(true); }}, false, false, true},
+        {"solid after picture", {[&] { b->setPictureFill(true); }, [&] { b->setSolidFill(true); }}, true, false, false},
+        {"gradient off touches nothing", {[&] { b->setSolidFill(true); }, [&] { b->setGradientFill(false); }}, true, false, false},
     };
     for (const Case &c : cases) {
         for (const Step &step : c.steps)
             step();
-        EXPECT_EQ(b->SolidFill(), c.solid) << c.name;
-        EXPECT_EQ(b->GradientFill(), c.gradient) << c.name;
-        EXPECT_EQ(b->PictureFill(), c.picture) << c.name;
+        EXPECT_EQ(b->solidFill(), c.solid) << c.name;
+        EXPECT_EQ(b->gradientFill(), c.gradient) << c.name;
+        EXPECT_EQ(b->pictureFill(), c.picture) << c.name;
     }
 }
 
 TEST_F(Components, EverySetterMarksTheComponentAndTheGalleryModified)
 {
-    FflashButtonClass *b = m_gallery.SoundsButton();
-    FflashThumbnailerClass *s = m_gallery.ThumbnailStrip();
-    FflashImageDisplay *d = m_gallery.ImageDisplay();
-    const std::vector<std::pair<FflashComponentBaseClass *, std::function<void()>>> setters = {
-        {b, [&] { b->SetFillColor(Colors::Red); }}, {b, [&] { b->SetFillAlpha(5); }},
-        {b, [&] { b->SetGradientAngle(1); }}, {b, [&] { b->SetShowBorder(true); }},
-        {b, [&] { b->SetMask(false); }}, {b, [&] { b->SetFontSize(48); }},
-        {b, [&] { b->SetFontText(u"x"_s); }}, {b, [&] { b->SetText(u"Go"_s); }},
-        {b, [&] { b->SetToggle(false); }}, {b, [&] { b->SetAction(u"togglesounds"_s); }},
-        {b, [&] { b->SetOnIcon(QString()); }}, {b, [&] { b->SetPictureFile(u"/nowhere.png"_s); }},
-        {d, [&] { d->SetLoaderWidth(10); }}, {d, [&] { d->SetKeepAspect(true); }},
-        {s, [&] { s->SetThumbSpacing(9); }}, {s, [&] { s->SetThumbShadowColor(Colors::Red); }},
-        {s, [&] { s->SetThumbFade(true); }},
+    GalleryButton *b = m_gallery.soundsButton();
+    ThumbnailStrip *s = m_gallery.thumbnailStrip();
+    ImageDisplay *d = m_gallery.imageDisplay();
+    const std::vector<std::pair<StyledComponent *, std::function<void()>>> setters = {
+        {b, [&] { b->setFillColor(Colors::Red); }}, {b, [&] { b->setFillAlpha(5); }},
+        {b, [&] { b->setGradientAngle(1); }}, {b, [&] { b->setShowBorder(true); }},
+        {b, [&] { b->setMask(false); }}, {b, [&] { b->setFontSize(48); }},
+        {b, [&] { b->setFontText(u"x"_s); }}, {b, [&] { b->setText(u"Go"_s); }},
+        {b, [&] { b->setToggle(false); }}, {b, [&] { b->setAction(u"togglesounds"_s); }},
+        {b, [&] { b->setOnIcon(QString()); }}, {b, [&] { b->setPictureFile(u"/nowhere.png"_s); }},
+        {d, [&] { d->setLoaderWidth(10); }}, {d, [&] { d->setKeepAspect(true); }},
+        {s, [&] { s->setThumbSpacing(9); }}, {s, [&] { s->setThumbShadowColor(Colors::Red); }},
+        {s, [&] { s->setThumbFade(true); }},
     };
     for (size_t i = 0; i < setters.size(); ++i) {
-        m_gallery.ClearModified();
+        m_gallery.clearModified();
         setters[i].second();
-        EXPECT_TRUE(setters[i].first->Modified()) << "setter " << i;
-        EXPECT_TRUE(m_gallery.Modified()) << "setter " << i;
+        EXPECT_TRUE(setters[i].first->modified()) << "setter " << i;
+        EXPECT_TRUE(m_gallery.modified()) << "setter " << i;
     }
-    m_gallery.ClearModified();
-    b->SetPictureName(u"quiet.jpg"_s);
-    EXPECT_FALSE(b->Modified());
-    EXPECT_FALSE(m_gallery.Modified());
+    m_gallery.clearModified();
+    b->setPictureName(u"quiet.jpg"_s);
+    EXPECT_FALSE(b->modified());
+    EXPECT_FALSE(m_gallery.modified());
 }
 
 TEST_F(Components, PreviewFontFollowsOnlyTheMappedSizes)
 {
-    FflashButtonClass *b = m_gallery.PlayButton();
-    b->SetFontSize(12);
-    EXPECT_EQ(b->PreviewFont().pointSize(), 10);
-    b->SetFontSize(48);
-    EXPECT_EQ(b->FontSize(), 48);
-    EXPECT_EQ(b->PreviewFont().pointSize(), 10);
-    b->SetFontSize(36);
-    EXPECT_EQ(b->PreviewFont().pointSize(), 34);
+    GalleryButton *b = m_gallery.playButton();
+    b->setFontSize(12);
+    EXPECT_EQ(b->previewFont().pointSize(), 10);
+    b->setFontSize(48);
+    EXPECT_EQ(b->fontSize(), 48);
+    EXPECT_EQ(b->previewFont().pointSize(), 10);
+    b->setFontSize(36);
+    EXPECT_EQ(b->previewFont().pointSize(), 34);
 }
 
 TEST_F(Components, ImageDisplayKeepsFourToThree)
 {
-    FflashImageDisplay *d = m_gallery.ImageDisplay();
+    ImageDisplay *d = m_gallery.imageDisplay();
     struct Case { int width, height; };
     for (const Case &c : {Case{480, 360}, Case{401, 300}, Case{403, 300}, Case{3, 0}, Case{400, 300}}) {
-        d->SetWidth(c.width);
-        EXPECT_EQ(d->Height(), c.height) << c.width;
+        d->setWidth(c.width);
+        EXPECT_EQ(d->height(), c.height) << c.width;
     }
-    d->SetHeight(50); // the height always follows the width
-    EXPECT_EQ(d->Height(), 300);
-    EXPECT_EQ(m_gallery.ZOrder().first(), d);
+    d->setHeight(50); // the height always follows the width
+    EXPECT_EQ(d->height(), 300);
+    EXPECT_EQ(m_gallery.zOrder().first(), d);
 }
 
 TEST_F(Components, StripHeightFollowsCellHeightAndOffset)
 {
-    FflashThumbnailerClass *s = m_gallery.ThumbnailStrip();
-    EXPECT_EQ(s->Height(), 80);
-    s->SetThumbOffset(10);
-    EXPECT_EQ(s->Height(), 90);
-    s->SetThumbHeight(50);
-    EXPECT_EQ(s->Height(), 70);
+    ThumbnailStrip *s = m_gallery.thumbnailStrip();
+    EXPECT_EQ(s->height(), 80);
+    s->setThumbOffset(10);
+    EXPECT_EQ(s->height(), 90);
+    s->setThumbHeight(50);
+    EXPECT_EQ(s->height(), 70);
 }
 
-TEST_F(Components, RecomputePictureBox)
+TEST_F(Components, recomputePictureBox)
 {
-    FflashThumbnailerClass *s = m_gallery.ThumbnailStrip();
+    ThumbnailStrip *s = m_gallery.thumbnailStrip();
     struct Case { int inset, cellW, cellH, w, h, x, y; };
     const Case cases[] = {
         {1, 100, 70, 98, 68, 1, 1},
@@ -149,77 +149,77 @@ TEST_F(Components, RecomputePictureBox)
         {-3, 40, 30, 40, 30, 0, 0},
     };
     for (const Case &c : cases) {
-        s->SetPictureInset(c.inset);
-        s->SetThumbWidth(c.cellW);
-        s->SetThumbHeight(c.cellH);
-        s->RecomputePictureBox();
-        EXPECT_EQ(s->ThumbImageWidth(), c.w) << c.cellW;
-        EXPECT_EQ(s->ThumbImageHeight(), c.h) << c.cellH;
-        EXPECT_EQ(s->ThumbImageX(), c.x);
-        EXPECT_EQ(s->ThumbImageY(), c.y);
-        EXPECT_GE(s->PictureInset(), 0);
+        s->setPictureInset(c.inset);
+        s->setThumbWidth(c.cellW);
+        s->setThumbHeight(c.cellH);
+        s->recomputePictureBox();
+        EXPECT_EQ(s->thumbImageWidth(), c.w) << c.cellW;
+        EXPECT_EQ(s->thumbImageHeight(), c.h) << c.cellH;
+        EXPECT_EQ(s->thumbImageX(), c.x);
+        EXPECT_EQ(s->thumbImageY(), c.y);
+        EXPECT_GE(s->pictureInset(), 0);
     }
 }
 
 TEST_F(Components, ShowTextWidensTheButtonAndTheGallery)
 {
-    FflashButtonClass *b = m_gallery.AlbumsButton();
-    const QFontMetrics metrics(b->PreviewFont());
+    GalleryButton *b = m_gallery.albumsButton();
+    const QFontMetrics metrics(b->previewFont());
     const QString narrow = u"i"_s;
     ASSERT_LE(metrics.horizontalAdvance(narrow) + 10, 25);
-    b->SetText(narrow);
-    b->SetShowText(true);
-    EXPECT_EQ(b->Width(), 25);
+    b->setText(narrow);
+    b->setShowText(true);
+    EXPECT_EQ(b->width(), 25);
 
-    b->SetShowText(false);
+    b->setShowText(false);
     const QString wide = u"A caption far wider than the button"_s;
-    b->SetText(wide);
-    b->SetLeft(480);
-    b->SetShowText(true);
+    b->setText(wide);
+    b->setLeft(480);
+    b->setShowText(true);
     const int expected = metrics.horizontalAdvance(wide) + 13;
-    EXPECT_EQ(b->Width(), expected);
-    EXPECT_EQ(m_gallery.Width(), 480 + expected);
-    EXPECT_TRUE(m_gallery.Modified());
+    EXPECT_EQ(b->width(), expected);
+    EXPECT_EQ(m_gallery.width(), 480 + expected);
+    EXPECT_TRUE(m_gallery.modified());
 
-    b->SetText(wide + wide); // editing the text later does not widen again
-    EXPECT_EQ(b->Width(), expected);
+    b->setText(wide + wide); // editing the text later does not widen again
+    EXPECT_EQ(b->width(), expected);
 }
 
 TEST_F(Components, IconsGetCleanedUniqueWorkingNames)
 {
     QImage picture(8, 8, QImage::Format_RGB32);
     picture.fill(Qt::red);
-    const QString first = m_app.Path(u"src/My Photo.PNG.jpg"_s);
-    const QString second = m_app.Path(u"src/My Photo.jpg"_s);
-    QDir().mkpath(m_app.Path(u"src"_s));
+    const QString first = m_app.path(u"src/My Photo.PNG.jpg"_s);
+    const QString second = m_app.path(u"src/My Photo.jpg"_s);
+    QDir().mkpath(m_app.path(u"src"_s));
     ASSERT_TRUE(picture.save(first, "JPG"));
     ASSERT_TRUE(picture.save(second, "JPG"));
 
-    FflashButtonClass *b = m_gallery.PlayButton();
-    b->SetOnIcon(first);
-    EXPECT_EQ(b->OnIconName(), u"my_photo.jpg"_s);
-    EXPECT_EQ(b->OnIconPath(), AppFolders::ImagesWorkFolder() + u"my_photo.jpg"_s);
-    EXPECT_TRUE(QFileInfo::exists(b->OnIconPath()));
-    b->SetOffIcon(second);
-    EXPECT_EQ(b->OffIconName(), u"my_photo(2).jpg"_s);
-    EXPECT_FALSE(b->IconPicture().isNull());
+    GalleryButton *b = m_gallery.playButton();
+    b->setOnIcon(first);
+    EXPECT_EQ(b->onIconName(), u"my_photo.jpg"_s);
+    EXPECT_EQ(b->onIconPath(), AppFolders::imagesWorkFolder() + u"my_photo.jpg"_s);
+    EXPECT_TRUE(QFileInfo::exists(b->onIconPath()));
+    b->setOffIcon(second);
+    EXPECT_EQ(b->offIconName(), u"my_photo(2).jpg"_s);
+    EXPECT_FALSE(b->iconPicture().isNull());
 
-    b->SetOnIcon(QString());
-    EXPECT_TRUE(b->OnIconName().isEmpty());
-    EXPECT_TRUE(b->OnIconPath().isEmpty());
-    b->SetOffIcon(m_app.Path(u"src/missing.jpg"_s));
-    EXPECT_TRUE(b->OffIconName().isEmpty());
+    b->setOnIcon(QString());
+    EXPECT_TRUE(b->onIconName().isEmpty());
+    EXPECT_TRUE(b->onIconPath().isEmpty());
+    b->setOffIcon(m_app.path(u"src/missing.jpg"_s));
+    EXPECT_TRUE(b->offIconName().isEmpty());
 }
 
 TEST_F(Components, IconNamesRelativeToTheGalleryFolder)
 {
     QImage picture(4, 4, QImage::Format_RGB32);
     picture.fill(Qt::blue);
-    QDir().mkpath(m_app.Path(u"site/images"_s));
-    ASSERT_TRUE(picture.save(m_app.Path(u"site/images/up.jpg"_s), "JPG"));
-    m_gallery.SetFolderFromPath(m_app.Path(u"site"_s));
-    m_gallery.PlayButton()->SetOnIcon(u"images/up.jpg"_s);
-    EXPECT_EQ(m_gallery.PlayButton()->OnIconName(), u"up.jpg"_s);
+    QDir().mkpath(m_app.path(u"site/images"_s));
+    ASSERT_TRUE(picture.save(m_app.path(u"site/images/up.jpg"_s), "JPG"));
+    m_gallery.setFolderFromPath(m_app.path(u"site"_s));
+    m_gallery.playButton()->setOnIcon(u"images/up.jpg"_s);
+    EXPECT_EQ(m_gallery.playButton()->onIconName(), u"up.jpg"_s);
 }
 
 TEST_F(Components, PictureFileKeepsTheNameAndReloads)
@@ -228,39 +228,39 @@ TEST_F(Components, PictureFileKeepsTheNameAndReloads)
     red.fill(Qt::red);
     QImage green(4, 4, QImage::Format_RGB32);
     green.fill(Qt::green);
-    QDir().mkpath(m_app.Path(u"a"_s));
-    QDir().mkpath(m_app.Path(u"b"_s));
-    ASSERT_TRUE(red.save(m_app.Path(u"a/bg.png"_s)));
-    ASSERT_TRUE(green.save(m_app.Path(u"b/bg.png"_s)));
-    FflashImageDisplay *d = m_gallery.ImageDisplay();
-    d->SetPictureFile(m_app.Path(u"a/bg.png"_s));
-    EXPECT_EQ(d->PictureName(), u"bg.png"_s);
-    EXPECT_EQ(d->PreviewPicture().pixelColor(0, 0), QColor(Qt::red));
-    d->SetPictureFile(m_app.Path(u"b/bg.png"_s));
-    EXPECT_EQ(d->PictureName(), u"bg.png"_s);
-    EXPECT_EQ(d->PreviewPicture().pixelColor(0, 0), QColor(Qt::green));
-    d->SetPictureFile(m_app.Path(u"missing/other.png"_s)); // keeps the last picture
-    EXPECT_EQ(d->PictureName(), u"other.png"_s);
-    EXPECT_EQ(d->PreviewPicture().pixelColor(0, 0), QColor(Qt::green));
+    QDir().mkpath(m_app.path(u"a"_s));
+    QDir().mkpath(m_app.path(u"b"_s));
+    ASSERT_TRUE(red.save(m_app.path(u"a/bg.png"_s)));
+    ASSERT_TRUE(green.save(m_app.path(u"b/bg.png"_s)));
+    ImageDisplay *d = m_gallery.imageDisplay();
+    d->setPictureFile(m_app.path(u"a/bg.png"_s));
+    EXPECT_EQ(d->pictureName(), u"bg.png"_s);
+    EXPECT_EQ(d->previewPicture().pixelColor(0, 0), QColor(Qt::red));
+    d->setPictureFile(m_app.path(u"b/bg.png"_s));
+    EXPECT_EQ(d->pictureName(), u"bg.png"_s);
+    EXPECT_EQ(d->previewPicture().pixelColor(0, 0), QColor(Qt::green));
+    d->setPictureFile(m_app.path(u"missing/other.png"_s)); // keeps the last picture
+    EXPECT_EQ(d->pictureName(), u"other.png"_s);
+    EXPECT_EQ(d->previewPicture().pixelColor(0, 0), QColor(Qt::green));
 }
 
 TEST_F(Components, DragsAndNudges)
 {
-    FflashImageDisplay *d = m_gallery.ImageDisplay();
-    FflashButtonClass *b = m_gallery.SoundsButton();
-    const auto before = m_gallery.ZOrder();
-    b->FinishDrag();
-    EXPECT_EQ(m_gallery.ZOrder(), before); // buttons keep their place
-    EXPECT_EQ(m_gallery.SelectedObject(), b);
-    m_gallery.SendToBack(m_gallery.ThumbnailStrip());
-    d->FinishDrag();
-    EXPECT_EQ(m_gallery.ZOrder().first(), d);
-    EXPECT_EQ(m_gallery.SelectedObject(), d);
-    EXPECT_TRUE(d->Selected());
-    EXPECT_FALSE(b->Selected());
+    ImageDisplay *d = m_gallery.imageDisplay();
+    GalleryButton *b = m_gallery.soundsButton();
+    const auto before = m_gallery.zOrder();
+    b->finishDrag();
+    EXPECT_EQ(m_gallery.zOrder(), before); // buttons keep their place
+    EXPECT_EQ(m_gallery.selectedObject(), b);
+    m_gallery.sendToBack(m_gallery.thumbnailStrip());
+    d->finishDrag();
+    EXPECT_EQ(m_gallery.zOrder().first(), d);
+    EXPECT_EQ(m_gallery.selectedObject(), d);
+    EXPECT_TRUE(d->selected());
+    EXPECT_FALSE(b->selected());
 
-    const QRect start = b->Bounds();
-    b->Nudge(-1, 0);
-    b->Nudge(0, 1);
-    EXPECT_EQ(b->Bounds(), start.translated(-1, 1));
+    const QRect start = b->bounds();
+    b->nudge(-1, 0);
+    b->nudge(0, 1);
+    EXPECT_EQ(b->bounds(), start.translated(-1, 1));
 }

@@ -1,11 +1,11 @@
-#include "albums/FCatagoryMenuStyle.h"
-#include "albums/FThummnailCatagory.h"
-#include "albums/FThummnailImageData.h"
-#include "components/FflashButtonClass.h"
-#include "components/FflashImageDisplay.h"
-#include "components/FflashThumbnailerClass.h"
-#include "gallery/FflashMovie.h"
-#include "app/AppFolders.h"
+#include "AlbumMenuStyle.h"
+#include "Album.h"
+#include "AlbumPhoto.h"
+#include "GalleryButton.h"
+#include "ImageDisplay.h"
+#include "ThumbnailStrip.h"
+#include "GalleryDocument.h"
+#include "AppFolders.h"
 #include "support/TestSupport.h"
 
 #include <QSignalSpy>
@@ -21,152 +21,152 @@ protected:
 
 TEST_F(Document, DefaultLayout)
 {
-    FflashMovie g;
-    EXPECT_EQ(g.Bounds(), QRect(0, 0, 500, 462));
-    EXPECT_FALSE(g.Movable());
-    EXPECT_TRUE(g.Resizable());
+    GalleryDocument g;
+    EXPECT_EQ(g.bounds(), QRect(0, 0, 500, 462));
+    EXPECT_FALSE(g.movable());
+    EXPECT_TRUE(g.resizable());
     ASSERT_EQ(g.Components().size(), 5);
-    EXPECT_EQ(g.Components()[0], g.ImageDisplay());
-    EXPECT_EQ(g.Components()[1], g.PlayButton());
-    EXPECT_EQ(g.Components()[2], g.SoundsButton());
-    EXPECT_EQ(g.Components()[3], g.AlbumsButton());
-    EXPECT_EQ(g.Components()[4], g.ThumbnailStrip());
-    EXPECT_EQ(g.ImageDisplay()->Bounds(), QRect(10, 10, 480, 360));
-    EXPECT_EQ(g.PlayButton()->Bounds(), QRect(462, 375, 25, 25));
-    EXPECT_EQ(g.SoundsButton()->Bounds(), QRect(462, 405, 25, 25));
-    EXPECT_EQ(g.AlbumsButton()->Bounds(), QRect(462, 432, 25, 25));
-    EXPECT_EQ(g.ThumbnailStrip()->Bounds(), QRect(10, 375, 450, 80));
-    for (FflashButtonClass *b : {g.PlayButton(), g.SoundsButton(), g.AlbumsButton()}) {
-        EXPECT_FALSE(b->SolidFill() || b->GradientFill() || b->PictureFill());
-        EXPECT_TRUE(b->Toggle());
-        EXPECT_TRUE(b->ShowThrough());
-        EXPECT_TRUE(b->BorderSolid());
-        EXPECT_FALSE(b->ShowBorder());
+    EXPECT_EQ(g.Components()[0], g.imageDisplay());
+    EXPECT_EQ(g.Components()[1], g.playButton());
+    EXPECT_EQ(g.Components()[2], g.soundsButton());
+    EXPECT_EQ(g.Components()[3], g.albumsButton());
+    EXPECT_EQ(g.Components()[4], g.thumbnailStrip());
+    EXPECT_EQ(g.imageDisplay()->bounds(), QRect(10, 10, 480, 360));
+    EXPECT_EQ(g.playButton()->bounds(), QRect(462, 375, 25, 25));
+    EXPECT_EQ(g.soundsButton()->bounds(), QRect(462, 405, 25, 25));
+    EXPECT_EQ(g.albumsButton()->bounds(), QRect(462, 432, 25, 25));
+    EXPECT_EQ(g.thumbnailStrip()->bounds(), QRect(10, 375, 450, 80));
+    for (GalleryButton *b : {g.playButton(), g.soundsButton(), g.albumsButton()}) {
+        EXPECT_FALSE(b->solidFill() || b->gradientFill() || b->pictureFill());
+        EXPECT_TRUE(b->toggle());
+        EXPECT_TRUE(b->showThrough());
+        EXPECT_TRUE(b->borderSolid());
+        EXPECT_FALSE(b->showBorder());
     }
-    EXPECT_TRUE(g.ThumbnailStrip()->Albums().isEmpty());
-    EXPECT_FALSE(g.Modified());
+    EXPECT_TRUE(g.thumbnailStrip()->albums().isEmpty());
+    EXPECT_FALSE(g.modified());
 }
 
 TEST_F(Document, NewGalleryHasOneAlbumAndNothingToSave)
 {
-    FflashMovie g;
-    g.ResetAsNewGallery();
-    ASSERT_EQ(g.ThumbnailStrip()->Albums().size(), 1);
-    const FThummnailCatagory *album = g.ThumbnailStrip()->Albums().first();
+    GalleryDocument g;
+    g.resetAsNewGallery();
+    ASSERT_EQ(g.thumbnailStrip()->albums().size(), 1);
+    const Album *album = g.thumbnailStrip()->albums().first();
     EXPECT_EQ(album->name(), u"My Images"_s);
     EXPECT_EQ(album->description(), u"Put the description of your images here."_s);
-    EXPECT_EQ(album->Bounds().size(), QSize(200, 75));
-    EXPECT_EQ(g.SelectedObject(), nullptr);
-    EXPECT_EQ(g.ImageDisplay()->Height(), 360);
-    EXPECT_FALSE(g.Modified());
+    EXPECT_EQ(album->bounds().size(), QSize(200, 75));
+    EXPECT_EQ(g.selectedObject(), nullptr);
+    EXPECT_EQ(g.imageDisplay()->height(), 360);
+    EXPECT_FALSE(g.modified());
 }
 
 TEST_F(Document, BackgroundFlagsExcludeEachOther)
 {
-    FflashMovie g;
-    g.SetBackgroundGradient(true);
-    EXPECT_FALSE(g.BackgroundSolid());
-    EXPECT_FALSE(g.BackgroundImageOn());
-    g.SetBackgroundGradient(false);
-    EXPECT_FALSE(g.BackgroundSolid() || g.BackgroundGradient() || g.BackgroundImageOn());
-    g.SetBackgroundImageOn(true);
-    g.SetBackgroundSolid(true);
-    EXPECT_TRUE(g.BackgroundSolid());
-    EXPECT_FALSE(g.BackgroundImageOn());
-    EXPECT_TRUE(g.Modified());
+    GalleryDocument g;
+    g.setBackgroundGradient(true);
+    EXPECT_FALSE(g.backgroundSolid());
+    EXPECT_FALSE(g.backgroundImageOn());
+    g.setBackgroundGradient(false);
+    EXPECT_FALSE(g.backgroundSolid() || g.backgroundGradient() || g.backgroundImageOn());
+    g.setBackgroundImageOn(true);
+    g.setBackgroundSolid(true);
+    EXPECT_TRUE(g.backgroundSolid());
+    EXPECT_FALSE(g.backgroundImageOn());
+    EXPECT_TRUE(g.modified());
 }
 
 TEST_F(Document, SoundsGetCleanedUniqueWorkingCopies)
 {
-    FflashMovie first;
-    EXPECT_EQ(first.BackgroundSoundName(), u"butteryloop1.mp3"_s);
-    EXPECT_EQ(first.MouseOverSoundName(), u"default.mp3"_s);
-    EXPECT_EQ(first.BackgroundSoundWorkPath(), AppFolders::TempFolder() + u"butteryloop1.mp3"_s);
-    EXPECT_TRUE(QFileInfo(first.BackgroundSoundWorkPath()).isFile());
+    GalleryDocument first;
+    EXPECT_EQ(first.backgroundSoundName(), u"butteryloop1.mp3"_s);
+    EXPECT_EQ(first.mouseOverSoundName(), u"default.mp3"_s);
+    EXPECT_EQ(first.backgroundSoundWorkPath(), AppFolders::tempFolder() + u"butteryloop1.mp3"_s);
+    EXPECT_TRUE(QFileInfo(first.backgroundSoundWorkPath()).isFile());
 
-    FflashMovie second; // the first gallery's copies are still there
-    EXPECT_EQ(second.BackgroundSoundName(), u"butteryloop1(2).mp3"_s);
-    EXPECT_EQ(second.MouseOverSoundName(), u"default(2).mp3"_s);
+    GalleryDocument second; // the first gallery's copies are still there
+    EXPECT_EQ(second.backgroundSoundName(), u"butteryloop1(2).mp3"_s);
+    EXPECT_EQ(second.mouseOverSoundName(), u"default(2).mp3"_s);
 
-    const QString song = WriteFile(m_app.Path(u"music/My Song.MP3"_s), "ID3");
-    second.SetBackgroundSound(song);
-    EXPECT_EQ(second.BackgroundSoundName(), u"my_song.MP3"_s);
-    EXPECT_EQ(ReadFile(AppFolders::TempFolder() + u"my_song.MP3"_s), QByteArray("ID3"));
+    const QString song = writeFile(m_app.path(u"music/My Song.MP3"_s), "ID3");
+    second.setBackgroundSound(song);
+    EXPECT_EQ(second.backgroundSoundName(), u"my_song.MP3"_s);
+    EXPECT_EQ(readFile(AppFolders::tempFolder() + u"my_song.MP3"_s), QByteArray("ID3"));
 
-    second.SetMouseOverSound(m_app.Path(u"music/Gone & Lost.mp3"_s)); // missing: named, not copied
-    EXPECT_EQ(second.MouseOverSoundName(), u"gone__lost.mp3"_s);
-    EXPECT_FALSE(QFileInfo::exists(second.MouseOverSoundWorkPath()));
+    second.setMouseOverSound(m_app.path(u"music/Gone & Lost.mp3"_s)); // missing: named, not copied
+    EXPECT_EQ(second.mouseOverSoundName(), u"gone__lost.mp3"_s);
+    EXPECT_FALSE(QFileInfo::exists(second.mouseOverSoundWorkPath()));
 }
 
 TEST_F(Document, FileIdentity)
 {
-    FflashMovie g;
-    g.SetBaseNameFromFileName(u"my.gallery.xml"_s);
-    EXPECT_EQ(g.BaseName(), u"my"_s);
-    g.SetBaseNameFromFileName(u" we?b:site "_s);
-    EXPECT_EQ(g.BaseName(), u"website"_s);
+    GalleryDocument g;
+    g.setBaseNameFromFileName(u"my.gallery.xml"_s);
+    EXPECT_EQ(g.baseName(), u"my"_s);
+    g.setBaseNameFromFileName(u" we?b:site "_s);
+    EXPECT_EQ(g.baseName(), u"website"_s);
 
-    g.SetFolderFromPath(u"  /home/me/gal?lery "_s);
-    EXPECT_EQ(g.GetFolder(), u"/home/me/gallery/"_s);
+    g.setFolderFromPath(u"  /home/me/gal?lery "_s);
+    EXPECT_EQ(g.getFolder(), u"/home/me/gallery/"_s);
     const QString longest = u"/"_s + QString(257, u'a'); // 259 with the slash added
-    g.SetFolderFromPath(longest);
-    EXPECT_EQ(g.GetFolder(), QString(longest + u'/'));
-    g.SetFolderFromPath(longest + u'b'); // 260 characters: refused
-    EXPECT_EQ(g.GetFolder(), QString(longest + u'/'));
+    g.setFolderFromPath(longest);
+    EXPECT_EQ(g.getFolder(), QString(longest + u'/'));
+    g.setFolderFromPath(longest + u'b'); // 260 characters: refused
+    EXPECT_EQ(g.getFolder(), QString(longest + u'/'));
 }
 
 TEST_F(Document, ResizingTheGalleryLeavesTheComponentsAlone)
 {
-    FflashMovie g;
-    QSignalSpy properties(&g, &FflashMovie::GalleryPropertiesChanged);
-    const QRect display = g.ImageDisplay()->Bounds();
-    g.SetWidth(300);
-    EXPECT_EQ(g.LastWidth(), 300);
-    EXPECT_TRUE(g.Modified());
+    GalleryDocument g;
+    QSignalSpy properties(&g, &GalleryDocument::galleryPropertiesChanged);
+    const QRect display = g.imageDisplay()->bounds();
+    g.setWidth(300);
+    EXPECT_EQ(g.lastWidth(), 300);
+    EXPECT_TRUE(g.modified());
     EXPECT_EQ(properties.count(), 1);
-    EXPECT_EQ(g.ImageDisplay()->Bounds(), display);
-    g.ClearModified();
-    g.SetLeft(40); // moving is no size change
-    EXPECT_FALSE(g.Modified());
+    EXPECT_EQ(g.imageDisplay()->bounds(), display);
+    g.clearModified();
+    g.setLeft(40); // moving is no size change
+    EXPECT_FALSE(g.modified());
 }
 
 TEST_F(Document, Selection)
 {
-    FflashMovie g;
-    QSignalSpy selection(&g, &FflashMovie::SelectionChanged);
-    QSignalSpy focus(&g, &FflashMovie::FocusRequested);
-    g.Select(g.PlayButton(), true);
-    EXPECT_EQ(g.SelectedObject(), g.PlayButton());
-    EXPECT_TRUE(g.PlayButton()->Selected());
+    GalleryDocument g;
+    QSignalSpy selection(&g, &GalleryDocument::selectionChanged);
+    QSignalSpy focus(&g, &GalleryDocument::focusRequested);
+    g.select(g.playButton(), true);
+    EXPECT_EQ(g.selectedObject(), g.playButton());
+    EXPECT_TRUE(g.playButton()->selected());
     EXPECT_EQ(focus.count(), 1);
-    g.Select(g.ThumbnailStrip(), true);
-    EXPECT_FALSE(g.PlayButton()->Selected());
-    EXPECT_TRUE(g.ThumbnailStrip()->Selected());
-    g.Select(g.ThumbnailStrip(), false);
-    EXPECT_EQ(g.SelectedObject(), nullptr);
-    EXPECT_FALSE(g.ThumbnailStrip()->Selected());
-    g.Select(g.SoundsButton(), true);
-    g.Select(nullptr, true);
-    EXPECT_EQ(g.SelectedObject(), nullptr);
-    EXPECT_FALSE(g.SoundsButton()->Selected());
+    g.select(g.thumbnailStrip(), true);
+    EXPECT_FALSE(g.playButton()->selected());
+    EXPECT_TRUE(g.thumbnailStrip()->selected());
+    g.select(g.thumbnailStrip(), false);
+    EXPECT_EQ(g.selectedObject(), nullptr);
+    EXPECT_FALSE(g.thumbnailStrip()->selected());
+    g.select(g.soundsButton(), true);
+    g.select(nullptr, true);
+    EXPECT_EQ(g.selectedObject(), nullptr);
+    EXPECT_FALSE(g.soundsButton()->selected());
     EXPECT_EQ(selection.count(), 5);
-    EXPECT_EQ(selection.last().first().value<FflashObjectBaseClass *>(), nullptr);
+    EXPECT_EQ(selection.last().first().value<CanvasObject *>(), nullptr);
 }
 
 TEST_F(Document, AlbumsAndImages)
 {
-    FflashMovie g;
-    g.ResetAsNewGallery();
-    FflashThumbnailerClass *strip = g.ThumbnailStrip();
-    FThummnailCatagory *first = strip->Albums().first();
-    FThummnailCatagory *second = strip->AddAlbum(u"Trips"_s);
-    EXPECT_TRUE(g.Modified());
-    EXPECT_EQ(strip->SelectedAlbum(), second);
-    EXPECT_FALSE(first->Selected());
+    GalleryDocument g;
+    g.resetAsNewGallery();
+    ThumbnailStrip *strip = g.thumbnailStrip();
+    Album *first = strip->albums().first();
+    Album *second = strip->addAlbum(u"Trips"_s);
+    EXPECT_TRUE(g.modified());
+    EXPECT_EQ(strip->selectedAlbum(), second);
+    EXPECT_FALSE(first->selected());
 
-    FThummnailImageData *a = first->AddImage(m_app.Path(u"Photos/My Photo.JPG"_s));
-    FThummnailImageData *b = first->AddImage(m_app.Path(u"Photos/holiday.2007.png"_s));
-    FThummnailImageData *c = second->AddImage(m_app.Path(u"Photos/a&b.gif"_s));
+    AlbumPhoto *a = first->addImage(m_app.path(u"Photos/My Photo.JPG"_s));
+    AlbumPhoto *b = first->addImage(m_app.path(u"Photos/holiday.2007.png"_s));
+    AlbumPhoto *c = second->addImage(m_app.path(u"Photos/a&b.gif"_s));
     EXPECT_EQ(a->bigFileName, u"my_photo.jpg"_s);
     EXPECT_EQ(a->thumbFileName, u"my_photo_s.jpg"_s);
     EXPECT_EQ(b->bigFileName, u"holiday.jpg"_s);
@@ -181,47 +181,47 @@ TEST_F(Document, AlbumsAndImages)
     EXPECT_TRUE(b->selected);
     EXPECT_FALSE(a->selected);
 
-    first->SelectImage(a, true); // Shift adds to the selection
-    EXPECT_EQ(first->SelectedImages().size(), 2);
+    first->selectImage(a, true); // Shift adds to the selection
+    EXPECT_EQ(first->selectedImages().size(), 2);
 
-    first->DeleteImage(a);
-    first->DeleteImage(b);
+    first->deleteImage(a);
+    first->deleteImage(b);
     EXPECT_EQ(first->thumbnailsPanelWidth(), 2);
-    first->RefreshCover();
+    first->refreshCover();
     EXPECT_TRUE(first->coverFileName().isEmpty());
 
-    strip->SelectAlbum(second);
-    strip->DeleteSelectedAlbum();
-    ASSERT_EQ(strip->Albums().size(), 1);
-    EXPECT_EQ(strip->Albums().first(), first);
-    strip->DeleteSelectedAlbum(); // nothing selected any more
-    EXPECT_EQ(strip->Albums().size(), 1);
+    strip->selectAlbum(second);
+    strip->deleteSelectedAlbum();
+    ASSERT_EQ(strip->albums().size(), 1);
+    EXPECT_EQ(strip->albums().first(), first);
+    strip->deleteSelectedAlbum(); // nothing selected any more
+    EXPECT_EQ(strip->albums().size(), 1);
 }
 
 TEST_F(Document, AlbumStyleIsAppliedToEveryAlbum)
 {
-    FflashMovie g;
-    g.ResetAsNewGallery();
-    FCatagoryMenuStyle *style = g.MenuStyle();
-    style->SetCatDoGradient(true);
+    GalleryDocument g;
+    g.resetAsNewGallery();
+    AlbumMenuStyle *style = g.menuStyle();
+    style->setCatDoGradient(true);
     EXPECT_FALSE(style->catdobk);
-    style->SetCatDoGradient(false);
+    style->setCatDoGradient(false);
     EXPECT_FALSE(style->catdobk);
-    style->SetCatDoBk(true);
-    style->SetCatBdrColor(Colors::Red);
-    style->SetCatW(120);
-    g.ThumbnailStrip()->ApplyAlbumStyle();
-    const FThummnailCatagory *album = g.ThumbnailStrip()->Albums().first();
-    EXPECT_TRUE(album->SolidFill());
-    EXPECT_EQ(album->BorderColor(), Colors::Red);
-    EXPECT_EQ(album->Width(), 120);
+    style->setCatDoBk(true);
+    style->setCatBdrColor(Colors::Red);
+    style->setCatW(120);
+    g.thumbnailStrip()->applyAlbumStyle();
+    const Album *album = g.thumbnailStrip()->albums().first();
+    EXPECT_TRUE(album->solidFill());
+    EXPECT_EQ(album->borderColor(), Colors::Red);
+    EXPECT_EQ(album->width(), 120);
     EXPECT_EQ(album->coverBox(), QRect(10, 10, 50, 38));
     EXPECT_EQ(album->nameLabel().left(), 70);
 }
 
-TEST(MenuSize, RowsColumnsAndTheCap)
+TEST(menuSize, RowsColumnsAndTheCap)
 {
-    FCatagoryMenuStyle style(nullptr);
+    AlbumMenuStyle style(nullptr);
     struct Case { int canvas, display, albums, w, h; };
     const Case cases[] = {
         {500, 360, 1, 232, 95},
@@ -234,9 +234,9 @@ TEST(MenuSize, RowsColumnsAndTheCap)
         {500, 360, 0, 442, 10},
     };
     for (const Case &c : cases) {
-        EXPECT_EQ(style.MenuSize(c.canvas, c.display, c.albums), QSize(c.w, c.h))
+        EXPECT_EQ(style.menuSize(c.canvas, c.display, c.albums), QSize(c.w, c.h))
             << c.canvas << " " << c.albums;
     }
     style.catw = -10; // a zero step must not divide by zero
-    EXPECT_EQ(style.MenuSize(500, 360, 2).width(), 22);
+    EXPECT_EQ(style.menuSize(500, 360, 2).width(), 22);
 }

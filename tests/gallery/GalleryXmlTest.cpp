@@ -1,11 +1,11 @@
-#include "albums/FThummnailCatagory.h"
-#include "albums/FThummnailImageData.h"
-#include "components/FflashButtonClass.h"
-#include "components/FflashImageDisplay.h"
-#include "components/FflashThumbnailerClass.h"
-#include "gallery/FflashMovie.h"
-#include "gallery/XmlText.h"
-#include "app/AppFolders.h"
+#include "Album.h"
+#include "AlbumPhoto.h"
+#include "GalleryButton.h"
+#include "ImageDisplay.h"
+#include "ThumbnailStrip.h"
+#include "GalleryDocument.h"
+#include "GalleryXmlText.h"
+#include "AppFolders.h"
 #include "support/TestSupport.h"
 
 #include <QDomDocument>
@@ -16,15 +16,15 @@ using namespace Qt::StringLiterals;
 namespace {
 
 // The lines of a written file, without their CR LF.
-QStringList Lines(const QString &xml)
+QStringList splitLines(const QString &xml)
 {
     return xml.split(u"\r\n"_s);
 }
 
 // The lines from the one that starts a block up to the next line that is exactly endLine.
-QStringList Block(const QString &xml, const QString &startLine, const QString &endLine, int skip = 0)
+QStringList block(const QString &xml, const QString &startLine, const QString &endLine, int skip = 0)
 {
-    const QStringList lines = Lines(xml);
+    const QStringList lines = splitLines(xml);
     qsizetype start = -1;
     for (int found = 0; found <= skip; ++found)
         start = lines.indexOf(startLine, start + 1);
@@ -42,10 +42,10 @@ protected:
 
 TEST_F(GalleryXml, NewGalleryMatchesTheHandWrittenFile)
 {
-    FflashMovie g;
-    g.ResetAsNewGallery();
-    const QByteArray written = EncodeGalleryText(g.WriteXml());
-    const QByteArray golden = ReadFile(TestDataPath(u"new-gallery.xml"_s));
+    GalleryDocument g;
+    g.resetAsNewGallery();
+    const QByteArray written = encodeGalleryText(g.writeXml());
+    const QByteArray golden = readFile(testDataPath(u"new-gallery.xml"_s));
     ASSERT_FALSE(golden.isEmpty());
     EXPECT_EQ(written.toStdString(), golden.toStdString());
     EXPECT_FALSE(written.startsWith("\xEF\xBB\xBF"));
@@ -55,22 +55,22 @@ TEST_F(GalleryXml, NewGalleryMatchesTheHandWrittenFile)
 
 TEST_F(GalleryXml, AlbumsImagesCaptionsAndLinks)
 {
-    FflashMovie g;
-    g.ResetAsNewGallery();
-    FflashThumbnailerClass *strip = g.ThumbnailStrip();
-    FThummnailCatagory *first = strip->Albums().first();
-    FThummnailCatagory *second = strip->AddAlbum(u"Rock & \"Roll\""_s);
-    FThummnailCatagory *third = strip->AddAlbum(u"<Empty>"_s);
+    GalleryDocument g;
+    g.resetAsNewGallery();
+    ThumbnailStrip *strip = g.thumbnailStrip();
+    Album *first = strip->albums().first();
+    Album *second = strip->addAlbum(u"Rock & \"Roll\""_s);
+    Album *third = strip->addAlbum(u"<Empty>"_s);
     Q_UNUSED(third);
-    FThummnailImageData *a = first->AddImage(m_app.Path(u"p/one.jpg"_s));
+    AlbumPhoto *a = first->addImage(m_app.path(u"p/one.jpg"_s));
     a->caption = u"Tom & Jerry's \"best\" <day>"_s;
     a->link = u"http://example.org/?a=1&b=2"_s;
-    first->AddImage(m_app.Path(u"p/two.jpg"_s));
-    FThummnailImageData *c = second->AddImage(m_app.Path(u"p/three.jpg"_s));
+    first->addImage(m_app.path(u"p/two.jpg"_s));
+    AlbumPhoto *c = second->addImage(m_app.path(u"p/three.jpg"_s));
     c->link = u"http://x.org/"_s;
 
-    const QString xml = g.WriteXml();
-    EXPECT_EQ(Block(xml, u"  <thumbnailer"_s, u"  </thumbnailer>"_s), (QStringList{
+    const QString xml = g.writeXml();
+    EXPECT_EQ(block(xml, u"  <thumbnailer"_s, u"  </thumbnailer>"_s), (QStringList{
         u"  <thumbnailer"_s, u"   x=\"10\""_s, u"   y=\"375\""_s, u"   w=\"450\""_s, u"   h=\"80\""_s,
         u"   myname=\"thumbs1\""_s,
         u"   image1=\"images/one_s.jpg\""_s, u"   bigimage1=\"images/one.jpg\""_s,
@@ -78,12 +78,12 @@ TEST_F(GalleryXml, AlbumsImagesCaptionsAndLinks)
         u"   imagecaption1=\"Tom &amp; Jerry&apos;s &quot;best&quot; &lt;day&gt;\""_s,
         u"   image2=\"images/two_s.jpg\""_s, u"   bigimage2=\"images/two.jpg\""_s,
         u""_s, u"  >"_s, u"  </thumbnailer>"_s}));
-    EXPECT_EQ(Block(xml, u"  <thumbnailer"_s, u"  </thumbnailer>"_s, 1).mid(5), (QStringList{
+    EXPECT_EQ(block(xml, u"  <thumbnailer"_s, u"  </thumbnailer>"_s, 1).mid(5), (QStringList{
         u"   myname=\"thumbs2\""_s,
         u"   image1=\"images/three_s.jpg\""_s, u"   bigimage1=\"images/three.jpg\""_s,
         u"   imagelink1=\"http://x.org/\""_s,
         u""_s, u"  >"_s, u"  </thumbnailer>"_s}));
-    const QStringList menu = Block(xml, u"   catbdrcolor=\"0xFFFFFF\""_s, u"  ></catagories>"_s);
+    const QStringList menu = block(xml, u"   catbdrcolor=\"0xFFFFFF\""_s, u"  ></catagories>"_s);
     EXPECT_EQ(menu.mid(1), (QStringList{
         u"   cat1link=\"thumbs1\""_s, u"   cat1name=\"My Images\""_s,
         u"   cat1text=\"Put the description of your images here.\""_s, u"   cat1image=\"images/one_s.jpg\""_s, u""_s,
@@ -93,8 +93,8 @@ TEST_F(GalleryXml, AlbumsImagesCaptionsAndLinks)
         u"   cat3text=\"Put the description of your images here.\""_s, u"   cat3image=\"images/\""_s, u""_s,
         u"  ></catagories>"_s}));
     // Three albums in two columns: two rows.
-    EXPECT_TRUE(Lines(xml).contains(u"   w=\"442\""_s));
-    EXPECT_TRUE(Lines(xml).contains(u"   h=\"180\""_s));
+    EXPECT_TRUE(splitLines(xml).contains(u"   w=\"442\""_s));
+    EXPECT_TRUE(splitLines(xml).contains(u"   h=\"180\""_s));
 
     // Whatever the texts hold, the file stays well-formed and reads back the same.
     QDomDocument doc;
@@ -105,10 +105,10 @@ TEST_F(GalleryXml, AlbumsImagesCaptionsAndLinks)
 
 TEST_F(GalleryXml, HiddenButtonsAreLeftOutAndTheStripStays)
 {
-    FflashMovie g;
-    g.SoundsButton()->SetVisible(false);
-    g.ThumbnailStrip()->SetVisible(false);
-    const QString xml = g.WriteXml();
+    GalleryDocument g;
+    g.soundsButton()->setVisible(false);
+    g.thumbnailStrip()->setVisible(false);
+    const QString xml = g.writeXml();
     EXPECT_FALSE(xml.contains(u"action=\"togglesounds\""_s));
     EXPECT_TRUE(xml.contains(u"action=\"toggleplaypause\""_s));
     EXPECT_TRUE(xml.contains(u"  <catagories"_s));
@@ -117,20 +117,20 @@ TEST_F(GalleryXml, HiddenButtonsAreLeftOutAndTheStripStays)
 
 TEST_F(GalleryXml, SizeAndIconsAndTexts)
 {
-    FflashMovie g;
-    g.SetBounds(0, 0, 640, 480);
+    GalleryDocument g;
+    g.setBounds(0, 0, 640, 480);
     QImage icon(4, 4, QImage::Format_RGB32);
     icon.fill(Qt::white);
-    ASSERT_TRUE(icon.save(m_app.Path(u"Play Up.jpg"_s), "JPG"));
-    g.PlayButton()->SetOnIcon(m_app.Path(u"Play Up.jpg"_s));
-    g.PlayButton()->SetFontText(u"caf\u00e9 \U0001F600"_s);
-    const QString xml = g.WriteXml();
-    const QStringList lines = Lines(xml);
+    ASSERT_TRUE(icon.save(m_app.path(u"Play Up.jpg"_s), "JPG"));
+    g.playButton()->setOnIcon(m_app.path(u"Play Up.jpg"_s));
+    g.playButton()->setFontText(u"caf\u00e9 \U0001F600"_s);
+    const QString xml = g.writeXml();
+    const QStringList lines = splitLines(xml);
     const qsizetype tag = lines.indexOf(u"  <imagegallery"_s);
     EXPECT_EQ(lines.mid(tag + 1, 4), (QStringList{u"    x=\"0\""_s, u"    y=\"0\""_s, u"    w=\"640\""_s, u"    h=\"480\""_s}));
     EXPECT_TRUE(lines.contains(u"   upicon=\"images/play_up.jpg\""_s));
     EXPECT_FALSE(xml.contains(u"downicon"_s));
     // Characters beyond the Basic Multilingual Plane are written as U+FFFD.
-    const QByteArray bytes = EncodeGalleryText(xml);
+    const QByteArray bytes = encodeGalleryText(xml);
     EXPECT_TRUE(bytes.contains("fnttext=\"caf\xC3\xA9 \xEF\xBF\xBD\""));
 }

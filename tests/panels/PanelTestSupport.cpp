@@ -1,10 +1,10 @@
 #include "PanelTestSupport.h"
 
-#include "app/AppFolders.h"
-#include "app/AppState.h"
-#include "app/FileDialog.h"
-#include "app/MessageBox.h"
-#include "gallery/FflashMovie.h"
+#include "AppFolders.h"
+#include "AppState.h"
+#include "FileDialog.h"
+#include "MessageBox.h"
+#include "GalleryDocument.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -23,25 +23,25 @@ void PanelTest::SetUp()
 {
     ASSERT_TRUE(m_dir.isValid());
     QDir().mkpath(m_dir.path() + u"/app"_s);
-    AppFolders::Setup(m_dir.path() + u"/app/"_s);
-    FileDialog::Clear();
-    MessageBox::ClearHistory();
-    MessageBox::SetAutoAnswer(true);
+    AppFolders::setup(m_dir.path() + u"/app/"_s);
+    FileDialog::clear();
+    MessageBox::clearHistory();
+    MessageBox::setAutoAnswer(true);
     AppState::UpdatingPanels = false;
-    m_gallery = std::make_unique<FflashMovie>();
+    m_gallery = std::make_unique<GalleryDocument>();
     AppState::CurrentGallery = m_gallery.get();
-    ASSERT_FALSE(m_gallery->Modified());
+    ASSERT_FALSE(m_gallery->modified());
 }
 
 void PanelTest::TearDown()
 {
     m_gallery.reset();
     AppState::CurrentGallery = nullptr;
-    FileDialog::Clear();
-    MessageBox::SetAutoAnswer(false);
+    FileDialog::clear();
+    MessageBox::setAutoAnswer(false);
 }
 
-QString CaptionsInReadingOrder(QWidget *panel)
+QString captionsInReadingOrder(QWidget *panel)
 {
     panel->resize(panel->sizeHint());
     // Parents first, so that each row is laid out inside its final place.
@@ -76,7 +76,7 @@ QString CaptionsInReadingOrder(QWidget *panel)
     return texts.join(u'|');
 }
 
-QString WritePicture(const QString &path, const char *format, bool progressive)
+QString writePicture(const QString &path, const char *format, bool progressive)
 {
     QDir().mkpath(QFileInfo(path).absolutePath());
     if (qstrcmp(format, "gif") == 0) {

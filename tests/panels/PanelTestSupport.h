@@ -8,7 +8,7 @@
 #include <gtest/gtest.h>
 #include <memory>
 
-class FflashMovie;
+class GalleryDocument;
 
 // A fresh application folder and a fresh gallery for each test, with the message boxes and file
 // choosers answered by the test.
@@ -18,18 +18,18 @@ protected:
     void SetUp() override;
     void TearDown() override;
 
-    QString TempPath(const QString &name) const { return m_dir.path() + u'/' + name; }
+    QString tempPath(const QString &name) const { return m_dir.path() + u'/' + name; }
 
     QTemporaryDir m_dir;
-    std::unique_ptr<FflashMovie> m_gallery;
+    std::unique_ptr<GalleryDocument> m_gallery;
 };
 
 class QWidget;
 
 // The captions of a panel's labels and buttons as a reader sees them: row by row from the top,
 // left to right in a row, joined by "|". Hidden sections are left out.
-QString CaptionsInReadingOrder(QWidget *panel);
+QString captionsInReadingOrder(QWidget *panel);
 
 // Writes a small picture in the given format ("png", "gif", "bmp", "jpeg"); progressive applies
 // to JPEG only. GIF pictures, which Qt cannot write, are a fixed 1 x 1 picture.
-QString WritePicture(const QString &path, const char *format, bool progressive = false);
+QString writePicture(const QString &path, const char *format, bool progressive = false);

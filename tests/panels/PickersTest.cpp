@@ -1,18 +1,18 @@
 #include "PanelTestSupport.h"
 #include "support/TestSupport.h"
 
-#include "app/AppFolders.h"
-#include "app/AppState.h"
-#include "app/FileDialog.h"
-#include "app/MessageBox.h"
-#include "components/FflashButtonClass.h"
-#include "components/FflashImageDisplay.h"
-#include "gallery/FflashMovie.h"
-#include "panels/JpegPicture.h"
-#include "panels/PicturePicker.h"
-#include "panels/SoundPicker.h"
-#include "panels/TComponentPanel.h"
-#include "panels/TGalleryPanel.h"
+#include "AppFolders.h"
+#include "AppState.h"
+#include "FileDialog.h"
+#include "MessageBox.h"
+#include "GalleryButton.h"
+#include "ImageDisplay.h"
+#include "GalleryDocument.h"
+#include "BaselineJpeg.h"
+#include "PicturePicker.h"
+#include "SoundPicker.h"
+#include "ComponentPanel.h"
+#include "GallerySettingsPanel.h"
 
 #include <QCheckBox>
 #include <QFile>
@@ -32,12 +32,12 @@ protected:
     void SetUp() override
     {
         PanelTest::SetUp();
-        m_components = std::make_unique<TComponentPanel>();
-        m_components->Bind(m_gallery.get());
-        m_settings = std::make_unique<TGalleryPanel>();
-        m_settings->Bind(m_gallery.get());
-        m_gallery->Select(Button(), true);
-        Button()->ShowProperties();
+        m_components = std::make_unique<ComponentPanel>();
+        m_components->bind(m_gallery.get());
+        m_settings = std::make_unique<GallerySettingsPanel>();
+        m_settings->bind(m_gallery.get());
+        m_gallery->select(Button(), true);
+        Button()->showProperties();
     }
     void TearDown() override
     {
@@ -45,11 +45,11 @@ protected:
         m_settings.reset();
         PanelTest::TearDown();
     }
-    FflashButtonClass *Button() const { return m_gallery->PlayButton(); }
-    QString WorkImage(const QString &name) const { return AppFolders::ImagesWorkFolder() + name; }
+    GalleryButton *Button() const { return m_gallery->playButton(); }
+    QString workImage(const QString &name) const { return AppFolders::imagesWorkFolder() + name; }
 
-    std::unique_ptr<TComponentPanel> m_components;
-    std::unique_ptr<TGalleryPanel> m_settings;
+    std::unique_ptr<ComponentPanel> m_components;
+    std::unique_ptr<GallerySettingsPanel> m_settings;
 };
 
 } // namespace
@@ -61,40 +61,40 @@ TEST_F(PickersTest, JpegTestReadsFormatAndFrameType)
                          Case{"picture.png", "png", false, false}, Case{"picture.gif", "gif", false, false},
                          Case{"picture.bmp", "bmp", false, false}}) {
         SCOPED_TRACE(c.file);
-        const QString path = WritePicture(TempPath(QString::fromLatin1(c.file)), c.format, c.progressive);
-        EXPECT_EQ(JpegPicture::IsProgressive(path), c.progressive);
-        EXPECT_EQ(JpegPicture::IsUsableAsIs(path), c.usable);
+        const QString path = writePicture(tempPath(QString::fromLatin1(c.file)), c.format, c.progressive);
+        EXPECT_EQ(BaselineJpeg::isProgressive(path), c.progressive);
+        EXPECT_EQ(BaselineJpeg::isUsableAsIs(path), c.usable);
     }
     // The content decides, not the name.
-    const QString disguised = WritePicture(TempPath(u"really-a-png.jpg"_s), "png");
-    EXPECT_EQ(JpegPicture::FormatName(disguised), u"PNG"_s);
-    EXPECT_FALSE(JpegPicture::IsUsableAsIs(disguised));
-    QFile::copy(TempPath(u"baseline.jpg"_s), TempPath(u"jpeg-named.png"_s));
-    EXPECT_TRUE(JpegPicture::IsUsableAsIs(TempPath(u"jpeg-named.png"_s)));
+    const QString disguised = writePicture(tempPath(u"really-a-png.jpg"_s), "png");
+    EXPECT_EQ(BaselineJpeg::formatName(disguised), u"PNG"_s);
+    EXPECT_FALSE(BaselineJpeg::isUsableAsIs(disguised));
+    QFile::copy(tempPath(u"baseline.jpg"_s), tempPath(u"jpeg-named.png"_s));
+    EXPECT_TRUE(BaselineJpeg::isUsableAsIs(tempPath(u"jpeg-named.png"_s)));
 
     for (const QByteArray &junk : {QByteArray("not a picture"), QByteArray("\xFF\xD8\xFF"), QByteArray()}) {
-        const QString path = WriteFile(TempPath(u"junk.jpg"_s), junk);
-        EXPECT_FALSE(JpegPicture::IsProgressive(path));
-        EXPECT_FALSE(JpegPicture::IsUsableAsIs(path));
+        const QString path = writeFile(tempPath(u"junk.jpg"_s), junk);
+        EXPECT_FALSE(BaselineJpeg::isProgressive(path));
+        EXPECT_FALSE(BaselineJpeg::isUsableAsIs(path));
     }
-    EXPECT_FALSE(JpegPicture::IsUsableAsIs(TempPath(u"missing.jpg"_s)));
+    EXPECT_FALSE(BaselineJpeg::isUsableAsIs(tempPath(u"missing.jpg"_s)));
 }
 
 TEST_F(PickersTest, ABaselineJpegBecomesTheIconWithoutAQuestion)
 {
-    const QString picture = WritePicture(TempPath(u"pics/My Icon.jpg"_s), "jpeg");
-    FileDialog::SetNextFileName(picture);
-    m_components->OnIconBrowseButton()->click();
-    EXPECT_TRUE(MessageBox::ShownTexts().isEmpty());
-    EXPECT_EQ(Button()->OnIconName(), u"my_icon.jpg"_s);
-    EXPECT_TRUE(QFileInfo(WorkImage(u"my_icon.jpg"_s)).isFile());
-    EXPECT_FALSE(Button()->IconPicture().isNull());
-    EXPECT_TRUE(m_gallery->Modified());
+    const QString picture = writePicture(tempPath(u"pics/My Icon.jpg"_s), "jpeg");
+    FileDialog::setNextFileName(picture);
+    m_components->onIconBrowseButton()->click();
+    EXPECT_TRUE(MessageBox::shownTexts().isEmpty());
+    EXPECT_EQ(Button()->onIconName(), u"my_icon.jpg"_s);
+    EXPECT_TRUE(QFileInfo(workImage(u"my_icon.jpg"_s)).isFile());
+    EXPECT_FALSE(Button()->iconPicture().isNull());
+    EXPECT_TRUE(m_gallery->modified());
 
-    FileDialog::SetNextFileName(picture);
-    m_components->OffIconBrowseButton()->click();
-    EXPECT_EQ(Button()->OffIconName(), u"my_icon(2).jpg"_s);
-    EXPECT_EQ(Button()->OnIconName(), u"my_icon.jpg"_s);
+    FileDialog::setNextFileName(picture);
+    m_components->offIconBrowseButton()->click();
+    EXPECT_EQ(Button()->offIconName(), u"my_icon(2).jpg"_s);
+    EXPECT_EQ(Button()->onIconName(), u"my_icon.jpg"_s);
 }
 
 TEST_F(PickersTest, OtherPicturesAreConvertedWhereTheUserChooses)
@@ -103,25 +103,25 @@ TEST_F(PickersTest, OtherPicturesAreConvertedWhereTheUserChooses)
     for (const Case c : {Case{"progressive.jpg", "jpeg", true}, Case{"logo.png", "png", false},
                          Case{"anim.gif", "gif", false}, Case{"plain.bmp", "bmp", false}}) {
         SCOPED_TRACE(c.file);
-        MessageBox::ClearHistory();
-        const QString source = WritePicture(TempPath(u"in/"_s + QString::fromLatin1(c.file)), c.format, c.progressive);
-        const QString target = TempPath(u"out/"_s + QFileInfo(source).completeBaseName() + u"-converted.jpg"_s);
+        MessageBox::clearHistory();
+        const QString source = writePicture(tempPath(u"in/"_s + QString::fromLatin1(c.file)), c.format, c.progressive);
+        const QString target = tempPath(u"out/"_s + QFileInfo(source).completeBaseName() + u"-converted.jpg"_s);
         QDir().mkpath(QFileInfo(target).absolutePath());
-        FileDialog::SetNextFileName(source);
-        FileDialog::SetNextFileName(target);
-        m_components->OnIconBrowseButton()->click();
+        FileDialog::setNextFileName(source);
+        FileDialog::setNextFileName(target);
+        m_components->onIconBrowseButton()->click();
 
-        ASSERT_EQ(MessageBox::ShownTexts().size(), 1);
-        EXPECT_EQ(MessageBox::LastText(), u"This image must be converted to work in Fotovia\n"
+        ASSERT_EQ(MessageBox::shownTexts().size(), 1);
+        EXPECT_EQ(MessageBox::lastText(), u"This image must be converted to work in Fotovia\n"
                                           u"Please choose where you want to save the converted version."_s);
         ASSERT_TRUE(QFileInfo(target).isFile());
-        EXPECT_EQ(JpegPicture::FormatName(target), u"JPEG"_s);
-        EXPECT_FALSE(JpegPicture::IsProgressive(target));
+        EXPECT_EQ(BaselineJpeg::formatName(target), u"JPEG"_s);
+        EXPECT_FALSE(BaselineJpeg::isProgressive(target));
         EXPECT_EQ(QImage(target).size(), QImage(source).size());
         // The icon is made from the converted copy.
         const QString expectedName = QFileInfo(target).completeBaseName() + u".jpg"_s;
-        EXPECT_EQ(Button()->OnIconName(), expectedName);
-        EXPECT_EQ(QFile(WorkImage(expectedName)).size(), QFile(target).size());
+        EXPECT_EQ(Button()->onIconName(), expectedName);
+        EXPECT_EQ(QFile(workImage(expectedName)).size(), QFile(target).size());
     }
 }
 
@@ -129,185 +129,185 @@ TEST_F(PickersTest, ConvertingKeepsTransparentPartsLight)
 {
     QImage picture(10, 10, QImage::Format_ARGB32);
     picture.fill(Qt::transparent);
-    const QString source = TempPath(u"clear.png"_s);
+    const QString source = tempPath(u"clear.png"_s);
     ASSERT_TRUE(picture.save(source, "PNG"));
     QString error;
-    ASSERT_TRUE(JpegPicture::SaveAsBaseline(source, TempPath(u"clear.jpg"_s), &error)) << qPrintable(error);
-    EXPECT_GT(QImage(TempPath(u"clear.jpg"_s)).pixelColor(5, 5).lightness(), 240);
+    ASSERT_TRUE(BaselineJpeg::saveAsBaseline(source, tempPath(u"clear.jpg"_s), &error)) << qPrintable(error);
+    EXPECT_GT(QImage(tempPath(u"clear.jpg"_s)).pixelColor(5, 5).lightness(), 240);
 }
 
 TEST_F(PickersTest, DecliningTheConversionRemovesTheIcon)
 {
-    FileDialog::SetNextFileName(WritePicture(TempPath(u"first.jpg"_s), "jpeg"));
-    m_components->OnIconBrowseButton()->click();
-    ASSERT_EQ(Button()->OnIconName(), u"first.jpg"_s);
+    FileDialog::setNextFileName(writePicture(tempPath(u"first.jpg"_s), "jpeg"));
+    m_components->onIconBrowseButton()->click();
+    ASSERT_EQ(Button()->onIconName(), u"first.jpg"_s);
 
-    FileDialog::SetNextFileName(WritePicture(TempPath(u"second.png"_s), "png"));
-    FileDialog::SetNextCancel();
-    m_components->OnIconBrowseButton()->click();
-    EXPECT_EQ(MessageBox::ShownTexts().size(), 1);
-    EXPECT_TRUE(Button()->OnIconName().isEmpty());
-    EXPECT_TRUE(Button()->OnIconPath().isEmpty());
+    FileDialog::setNextFileName(writePicture(tempPath(u"second.png"_s), "png"));
+    FileDialog::setNextCancel();
+    m_components->onIconBrowseButton()->click();
+    EXPECT_EQ(MessageBox::shownTexts().size(), 1);
+    EXPECT_TRUE(Button()->onIconName().isEmpty());
+    EXPECT_TRUE(Button()->onIconPath().isEmpty());
 }
 
 TEST_F(PickersTest, CancellingThePictureDialogChangesNothing)
 {
-    FileDialog::SetNextFileName(WritePicture(TempPath(u"first.jpg"_s), "jpeg"));
-    m_components->OnIconBrowseButton()->click();
-    m_gallery->ClearModified();
-    FileDialog::SetNextCancel();
-    m_components->OnIconBrowseButton()->click();
-    EXPECT_EQ(Button()->OnIconName(), u"first.jpg"_s);
-    EXPECT_FALSE(m_gallery->Modified());
-    EXPECT_TRUE(MessageBox::ShownTexts().isEmpty());
+    FileDialog::setNextFileName(writePicture(tempPath(u"first.jpg"_s), "jpeg"));
+    m_components->onIconBrowseButton()->click();
+    m_gallery->clearModified();
+    FileDialog::setNextCancel();
+    m_components->onIconBrowseButton()->click();
+    EXPECT_EQ(Button()->onIconName(), u"first.jpg"_s);
+    EXPECT_FALSE(m_gallery->modified());
+    EXPECT_TRUE(MessageBox::shownTexts().isEmpty());
 }
 
 TEST_F(PickersTest, APictureThatCannotBeConvertedKeepsTheIcon)
 {
-    FileDialog::SetNextFileName(WritePicture(TempPath(u"first.jpg"_s), "jpeg"));
-    m_components->OnIconBrowseButton()->click();
-    ASSERT_EQ(Button()->OnIconName(), u"first.jpg"_s);
+    FileDialog::setNextFileName(writePicture(tempPath(u"first.jpg"_s), "jpeg"));
+    m_components->onIconBrowseButton()->click();
+    ASSERT_EQ(Button()->onIconName(), u"first.jpg"_s);
 
-    const QString broken = WriteFile(TempPath(u"broken.png"_s), "this is no picture");
-    FileDialog::SetNextFileName(broken);
-    FileDialog::SetNextFileName(TempPath(u"broken.jpg"_s));
-    m_components->OnIconBrowseButton()->click();
+    const QString broken = writeFile(tempPath(u"broken.png"_s), "this is no picture");
+    FileDialog::setNextFileName(broken);
+    FileDialog::setNextFileName(tempPath(u"broken.jpg"_s));
+    m_components->onIconBrowseButton()->click();
     // The conversion question, then the failure: the icon stays.
-    ASSERT_EQ(MessageBox::ShownTexts().size(), 2);
-    EXPECT_TRUE(MessageBox::LastText().contains(broken));
-    EXPECT_FALSE(QFileInfo::exists(TempPath(u"broken.jpg"_s)));
-    EXPECT_EQ(Button()->OnIconName(), u"first.jpg"_s);
+    ASSERT_EQ(MessageBox::shownTexts().size(), 2);
+    EXPECT_TRUE(MessageBox::lastText().contains(broken));
+    EXPECT_FALSE(QFileInfo::exists(tempPath(u"broken.jpg"_s)));
+    EXPECT_EQ(Button()->onIconName(), u"first.jpg"_s);
 }
 
 TEST_F(PickersTest, RemoveImageClearsEachIcon)
 {
-    const QString picture = WritePicture(TempPath(u"icon.jpg"_s), "jpeg");
-    FileDialog::SetNextFileName(picture);
-    m_components->OnIconBrowseButton()->click();
-    FileDialog::SetNextFileName(picture);
-    m_components->OffIconBrowseButton()->click();
-    m_components->OffIconRemoveButton()->click();
-    EXPECT_TRUE(Button()->OffIconName().isEmpty());
-    EXPECT_FALSE(Button()->OnIconName().isEmpty());
-    m_components->OnIconRemoveButton()->click();
-    EXPECT_TRUE(Button()->OnIconName().isEmpty());
+    const QString picture = writePicture(tempPath(u"icon.jpg"_s), "jpeg");
+    FileDialog::setNextFileName(picture);
+    m_components->onIconBrowseButton()->click();
+    FileDialog::setNextFileName(picture);
+    m_components->offIconBrowseButton()->click();
+    m_components->offIconRemoveButton()->click();
+    EXPECT_TRUE(Button()->offIconName().isEmpty());
+    EXPECT_FALSE(Button()->onIconName().isEmpty());
+    m_components->onIconRemoveButton()->click();
+    EXPECT_TRUE(Button()->onIconName().isEmpty());
 }
 
 TEST_F(PickersTest, IconButtonsDoNothingWhileUpdatingOrWithoutAButton)
 {
-    const QString picture = WritePicture(TempPath(u"icon.jpg"_s), "jpeg");
+    const QString picture = writePicture(tempPath(u"icon.jpg"_s), "jpeg");
     {
         UpdatingPanelsGuard filling;
-        FileDialog::SetNextFileName(picture);
-        m_components->OnIconBrowseButton()->click();
+        FileDialog::setNextFileName(picture);
+        m_components->onIconBrowseButton()->click();
     }
-    m_gallery->Select(nullptr, false);
-    m_components->OnIconBrowseButton()->click();
-    m_gallery->Select(m_gallery->ImageDisplay(), true);
-    m_components->OffIconBrowseButton()->click();
-    m_components->OnIconRemoveButton()->click();
-    EXPECT_TRUE(Button()->OnIconName().isEmpty());
-    EXPECT_TRUE(Button()->OffIconName().isEmpty());
-    EXPECT_FALSE(m_gallery->Modified());
+    m_gallery->select(nullptr, false);
+    m_components->onIconBrowseButton()->click();
+    m_gallery->select(m_gallery->imageDisplay(), true);
+    m_components->offIconBrowseButton()->click();
+    m_components->onIconRemoveButton()->click();
+    EXPECT_TRUE(Button()->onIconName().isEmpty());
+    EXPECT_TRUE(Button()->offIconName().isEmpty());
+    EXPECT_FALSE(m_gallery->modified());
     // No chooser was asked: the queued answer is still there.
-    EXPECT_EQ(FileDialog::OpenFileName(nullptr, {}, {}, {}), picture);
+    EXPECT_EQ(FileDialog::openFileName(nullptr, {}, {}, {}), picture);
 }
 
 TEST_F(PickersTest, PictureDialogStartsInTheFolderItIsToldAndReportsTheNextOne)
 {
-    PicturePicker *picker = m_components->IconPicker();
-    QSignalSpy reported(picker, &PicturePicker::StartFolderChanged);
-    picker->SetStartFolder(TempPath(u"remembered"_s));
-    const QString picture = WritePicture(TempPath(u"elsewhere/icon.jpg"_s), "jpeg");
-    FileDialog::SetNextFileName(picture);
-    m_components->OnIconBrowseButton()->click();
-    EXPECT_EQ(FileDialog::LastStartPath(), TempPath(u"remembered/"_s));
+    PicturePicker *picker = m_components->iconPicker();
+    QSignalSpy reported(picker, &PicturePicker::startFolderChanged);
+    picker->setStartFolder(tempPath(u"remembered"_s));
+    const QString picture = writePicture(tempPath(u"elsewhere/icon.jpg"_s), "jpeg");
+    FileDialog::setNextFileName(picture);
+    m_components->onIconBrowseButton()->click();
+    EXPECT_EQ(FileDialog::lastStartPath(), tempPath(u"remembered/"_s));
     ASSERT_EQ(reported.size(), 1);
-    EXPECT_EQ(reported[0][0].toString(), TempPath(u"elsewhere/"_s));
-    FileDialog::SetNextCancel();
-    m_components->OffIconBrowseButton()->click();
-    EXPECT_EQ(FileDialog::LastStartPath(), TempPath(u"elsewhere/"_s));
+    EXPECT_EQ(reported[0][0].toString(), tempPath(u"elsewhere/"_s));
+    FileDialog::setNextCancel();
+    m_components->offIconBrowseButton()->click();
+    EXPECT_EQ(FileDialog::lastStartPath(), tempPath(u"elsewhere/"_s));
 }
 
 TEST_F(PickersTest, DialogFilters)
 {
-    EXPECT_EQ(PicturePicker::Filter(), u"All graphics (*.jpeg *.jpg *.gif *.bmp *.png *tif *.tiff)"_s);
-    EXPECT_EQ(PicturePicker::ConversionFilter(), u"JPEG Bitmap (JPG,JPEG) (*.jpg *.jpeg)"_s);
-    EXPECT_EQ(SoundPicker::Filter(), u"MP3 (*.mp3)"_s);
+    EXPECT_EQ(PicturePicker::filter(), u"All graphics (*.jpeg *.jpg *.gif *.bmp *.png *tif *.tiff)"_s);
+    EXPECT_EQ(PicturePicker::conversionFilter(), u"JPEG Bitmap (JPG,JPEG) (*.jpg *.jpeg)"_s);
+    EXPECT_EQ(SoundPicker::filter(), u"MP3 (*.mp3)"_s);
 }
 
 TEST_F(PickersTest, ChoosingTheSameSoundTwiceGivesTwoWorkingCopies)
 {
-    const QString song = WriteFile(TempPath(u"music/My Song.mp3"_s), "ID3 first");
-    FileDialog::SetNextFileName(song);
-    m_settings->BackgroundSoundBrowseButton()->click();
-    EXPECT_EQ(m_gallery->BackgroundSoundName(), u"my_song.mp3"_s);
-    FileDialog::SetNextFileName(song);
-    m_settings->BackgroundSoundBrowseButton()->click();
-    EXPECT_EQ(m_gallery->BackgroundSoundName(), u"my_song(2).mp3"_s);
-    EXPECT_EQ(m_gallery->BackgroundSoundWorkPath(), AppFolders::TempFolder() + u"my_song(2).mp3"_s);
-    EXPECT_EQ(ReadFile(AppFolders::TempFolder() + u"my_song.mp3"_s), QByteArray("ID3 first"));
-    EXPECT_EQ(ReadFile(AppFolders::TempFolder() + u"my_song(2).mp3"_s), QByteArray("ID3 first"));
-    EXPECT_TRUE(m_gallery->Modified());
+    const QString song = writeFile(tempPath(u"music/My Song.mp3"_s), "ID3 first");
+    FileDialog::setNextFileName(song);
+    m_settings->backgroundSoundBrowseButton()->click();
+    EXPECT_EQ(m_gallery->backgroundSoundName(), u"my_song.mp3"_s);
+    FileDialog::setNextFileName(song);
+    m_settings->backgroundSoundBrowseButton()->click();
+    EXPECT_EQ(m_gallery->backgroundSoundName(), u"my_song(2).mp3"_s);
+    EXPECT_EQ(m_gallery->backgroundSoundWorkPath(), AppFolders::tempFolder() + u"my_song(2).mp3"_s);
+    EXPECT_EQ(readFile(AppFolders::tempFolder() + u"my_song.mp3"_s), QByteArray("ID3 first"));
+    EXPECT_EQ(readFile(AppFolders::tempFolder() + u"my_song(2).mp3"_s), QByteArray("ID3 first"));
+    EXPECT_TRUE(m_gallery->modified());
 
-    FileDialog::SetNextFileName(WriteFile(TempPath(u"music/Click Me.mp3"_s), "ID3 click"));
-    m_settings->MouseOverSoundBrowseButton()->click();
-    EXPECT_EQ(m_gallery->MouseOverSoundName(), u"click_me.mp3"_s);
-    EXPECT_EQ(ReadFile(AppFolders::TempFolder() + u"click_me.mp3"_s), QByteArray("ID3 click"));
+    FileDialog::setNextFileName(writeFile(tempPath(u"music/Click Me.mp3"_s), "ID3 click"));
+    m_settings->mouseOverSoundBrowseButton()->click();
+    EXPECT_EQ(m_gallery->mouseOverSoundName(), u"click_me.mp3"_s);
+    EXPECT_EQ(readFile(AppFolders::tempFolder() + u"click_me.mp3"_s), QByteArray("ID3 click"));
 }
 
 TEST_F(PickersTest, SoundDialogsStartInTheLibraryAndThenWhereTheLastChoiceWas)
 {
     struct Case { QPushButton *browse; SoundPicker *picker; QString library; };
-    for (const Case &c : {Case{m_settings->BackgroundSoundBrowseButton(), m_settings->BackgroundSoundPicker(),
-                              AppFolders::BackgroundSoundsFolder()},
-                         Case{m_settings->MouseOverSoundBrowseButton(), m_settings->MouseOverSoundPicker(),
-                              AppFolders::MouseOverSoundsFolder()}}) {
-        QSignalSpy reported(c.picker, &SoundPicker::StartFolderChanged);
-        FileDialog::SetNextFileName(WriteFile(TempPath(u"mine/a.mp3"_s)));
+    for (const Case &c : {Case{m_settings->backgroundSoundBrowseButton(), m_settings->backgroundSoundPicker(),
+                              AppFolders::backgroundSoundsFolder()},
+                         Case{m_settings->mouseOverSoundBrowseButton(), m_settings->mouseOverSoundPicker(),
+                              AppFolders::mouseOverSoundsFolder()}}) {
+        QSignalSpy reported(c.picker, &SoundPicker::startFolderChanged);
+        FileDialog::setNextFileName(writeFile(tempPath(u"mine/a.mp3"_s)));
         c.browse->click();
-        EXPECT_EQ(FileDialog::LastStartPath(), c.library);
+        EXPECT_EQ(FileDialog::lastStartPath(), c.library);
         ASSERT_EQ(reported.size(), 1);
-        EXPECT_EQ(reported[0][0].toString(), TempPath(u"mine/"_s));
-        FileDialog::SetNextCancel();
+        EXPECT_EQ(reported[0][0].toString(), tempPath(u"mine/"_s));
+        FileDialog::setNextCancel();
         c.browse->click();
-        EXPECT_EQ(FileDialog::LastStartPath(), TempPath(u"mine/"_s));
+        EXPECT_EQ(FileDialog::lastStartPath(), tempPath(u"mine/"_s));
         EXPECT_EQ(reported.size(), 1);
     }
     // A folder remembered from an earlier run comes first.
-    m_settings->BackgroundSoundPicker()->SetStartFolder(TempPath(u"kept"_s));
-    FileDialog::SetNextCancel();
-    m_settings->BackgroundSoundBrowseButton()->click();
-    EXPECT_EQ(FileDialog::LastStartPath(), TempPath(u"kept/"_s));
+    m_settings->backgroundSoundPicker()->setStartFolder(tempPath(u"kept"_s));
+    FileDialog::setNextCancel();
+    m_settings->backgroundSoundBrowseButton()->click();
+    EXPECT_EQ(FileDialog::lastStartPath(), tempPath(u"kept/"_s));
 }
 
 TEST_F(PickersTest, CancellingTheSoundDialogKeepsTheSound)
 {
-    const QString before = m_gallery->BackgroundSoundName();
-    FileDialog::SetNextCancel();
-    m_settings->BackgroundSoundBrowseButton()->click();
-    EXPECT_EQ(m_gallery->BackgroundSoundName(), before);
-    EXPECT_FALSE(m_gallery->Modified());
+    const QString before = m_gallery->backgroundSoundName();
+    FileDialog::setNextCancel();
+    m_settings->backgroundSoundBrowseButton()->click();
+    EXPECT_EQ(m_gallery->backgroundSoundName(), before);
+    EXPECT_FALSE(m_gallery->modified());
 }
 
 TEST_F(PickersTest, RemovingSounds)
 {
     auto chooseBoth = [this] {
-        FileDialog::SetNextFileName(WriteFile(TempPath(u"bk.mp3"_s)));
-        m_settings->BackgroundSoundBrowseButton()->click();
-        FileDialog::SetNextFileName(WriteFile(TempPath(u"over.mp3"_s)));
-        m_settings->MouseOverSoundBrowseButton()->click();
-        ASSERT_FALSE(m_gallery->BackgroundSoundName().isEmpty());
-        ASSERT_FALSE(m_gallery->MouseOverSoundName().isEmpty());
+        FileDialog::setNextFileName(writeFile(tempPath(u"bk.mp3"_s)));
+        m_settings->backgroundSoundBrowseButton()->click();
+        FileDialog::setNextFileName(writeFile(tempPath(u"over.mp3"_s)));
+        m_settings->mouseOverSoundBrowseButton()->click();
+        ASSERT_FALSE(m_gallery->backgroundSoundName().isEmpty());
+        ASSERT_FALSE(m_gallery->mouseOverSoundName().isEmpty());
     };
 
     chooseBoth();
-    m_settings->BackgroundSoundRemoveButton()->click();
-    EXPECT_TRUE(m_gallery->BackgroundSoundName().isEmpty());
-    EXPECT_FALSE(m_gallery->MouseOverSoundName().isEmpty());
-    m_settings->MouseOverSoundRemoveButton()->click();
-    EXPECT_TRUE(m_gallery->MouseOverSoundName().isEmpty());
-    EXPECT_FALSE(m_gallery->WriteXml().contains(u"bk.mp3"_s));
+    m_settings->backgroundSoundRemoveButton()->click();
+    EXPECT_TRUE(m_gallery->backgroundSoundName().isEmpty());
+    EXPECT_FALSE(m_gallery->mouseOverSoundName().isEmpty());
+    m_settings->mouseOverSoundRemoveButton()->click();
+    EXPECT_TRUE(m_gallery->mouseOverSoundName().isEmpty());
+    EXPECT_FALSE(m_gallery->writeXml().contains(u"bk.mp3"_s));
 
     // "Don't Play Any Sounds" removes both, ticked or cleared, and even while panels update.
     for (const bool guarded : {false, true, false}) {
@@ -315,39 +315,39 @@ TEST_F(PickersTest, RemovingSounds)
         std::optional<UpdatingPanelsGuard> filling;
         if (guarded)
             filling.emplace();
-        m_settings->NoSoundsBox()->click();
-        EXPECT_TRUE(m_gallery->BackgroundSoundName().isEmpty());
-        EXPECT_TRUE(m_gallery->MouseOverSoundName().isEmpty());
+        m_settings->noSoundsBox()->click();
+        EXPECT_TRUE(m_gallery->backgroundSoundName().isEmpty());
+        EXPECT_TRUE(m_gallery->mouseOverSoundName().isEmpty());
     }
 }
 
 TEST_F(PickersTest, RemovingASoundDeletesItOnlyFromTheGalleryFolder)
 {
-    FileDialog::SetNextFileName(WriteFile(TempPath(u"bk.mp3"_s)));
-    m_settings->BackgroundSoundBrowseButton()->click();
-    const QString work = m_gallery->BackgroundSoundWorkPath();
+    FileDialog::setNextFileName(writeFile(tempPath(u"bk.mp3"_s)));
+    m_settings->backgroundSoundBrowseButton()->click();
+    const QString work = m_gallery->backgroundSoundWorkPath();
     ASSERT_TRUE(QFileInfo(work).isFile());
-    m_settings->BackgroundSoundRemoveButton()->click();
+    m_settings->backgroundSoundRemoveButton()->click();
     EXPECT_TRUE(QFileInfo(work).isFile());
 
-    FileDialog::SetNextFileName(WriteFile(TempPath(u"over.mp3"_s)));
-    m_settings->MouseOverSoundBrowseButton()->click();
-    const QString overWork = m_gallery->MouseOverSoundWorkPath();
-    m_gallery->SetFolderFromPath(AppFolders::TempFolder());
-    m_settings->MouseOverSoundRemoveButton()->click();
+    FileDialog::setNextFileName(writeFile(tempPath(u"over.mp3"_s)));
+    m_settings->mouseOverSoundBrowseButton()->click();
+    const QString overWork = m_gallery->mouseOverSoundWorkPath();
+    m_gallery->setFolderFromPath(AppFolders::tempFolder());
+    m_settings->mouseOverSoundRemoveButton()->click();
     EXPECT_FALSE(QFileInfo::exists(overWork));
-    EXPECT_TRUE(m_gallery->MouseOverSoundName().isEmpty());
+    EXPECT_TRUE(m_gallery->mouseOverSoundName().isEmpty());
 }
 
 TEST_F(PickersTest, SoundButtonsDoNothingWithoutAGallery)
 {
-    m_settings->Bind(nullptr);
-    FileDialog::SetNextFileName(WriteFile(TempPath(u"bk.mp3"_s)));
-    const QString before = m_gallery->BackgroundSoundName();
-    m_settings->BackgroundSoundBrowseButton()->click();
-    m_settings->MouseOverSoundRemoveButton()->click();
-    m_settings->NoSoundsBox()->click();
-    EXPECT_EQ(m_gallery->BackgroundSoundName(), before);
-    EXPECT_FALSE(m_gallery->MouseOverSoundName().isEmpty());
-    EXPECT_FALSE(m_gallery->Modified());
+    m_settings->bind(nullptr);
+    FileDialog::setNextFileName(writeFile(tempPath(u"bk.mp3"_s)));
+    const QString before = m_gallery->backgroundSoundName();
+    m_settings->backgroundSoundBrowseButton()->click();
+    m_settings->mouseOverSoundRemoveButton()->click();
+    m_settings->noSoundsBox()->click();
+    EXPECT_EQ(m_gallery->backgroundSoundName(), before);
+    EXPECT_FALSE(m_gallery->mouseOverSoundName().isEmpty());
+    EXPECT_FALSE(m_gallery->modified());
 }

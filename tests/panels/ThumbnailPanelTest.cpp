@@ -1,12 +1,12 @@
 #include "PanelTestSupport.h"
 
-#include "app/AppState.h"
-#include "components/FflashButtonClass.h"
-#include "components/FflashThumbnailerClass.h"
-#include "gallery/FflashMovie.h"
-#include "panels/ColorButton.h"
-#include "panels/TComponentPanel.h"
-#include "panels/TThumbnailPanel.h"
+#include "AppState.h"
+#include "GalleryButton.h"
+#include "ThumbnailStrip.h"
+#include "GalleryDocument.h"
+#include "ColorButton.h"
+#include "ComponentPanel.h"
+#include "ThumbnailCellPanel.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -24,46 +24,46 @@ protected:
     void SetUp() override
     {
         PanelTest::SetUp();
-        m_panel = std::make_unique<TThumbnailPanel>();
-        m_panel->Bind(m_gallery.get());
-        Show();
+        m_panel = std::make_unique<ThumbnailCellPanel>();
+        m_panel->bind(m_gallery.get());
+        show();
     }
     void TearDown() override
     {
         m_panel.reset();
         PanelTest::TearDown();
     }
-    FflashThumbnailerClass *Strip() const { return m_gallery->ThumbnailStrip(); }
-    void Show()
+    ThumbnailStrip *strip() const { return m_gallery->thumbnailStrip(); }
+    void show()
     {
-        m_gallery->Select(Strip(), true);
-        Strip()->ShowProperties();
+        m_gallery->select(strip(), true);
+        strip()->showProperties();
     }
-    std::unique_ptr<TThumbnailPanel> m_panel;
+    std::unique_ptr<ThumbnailCellPanel> m_panel;
 };
 
 struct StripEdit
 {
     const char *control;
-    std::function<void(TThumbnailPanel &)> edit;
-    std::function<bool(FflashThumbnailerClass &)> applied;
+    std::function<void(ThumbnailCellPanel &)> edit;
+    std::function<bool(ThumbnailStrip &)> applied;
 };
 
-const std::vector<StripEdit> &StripEdits()
+const std::vector<StripEdit> &stripEdits()
 {
     static const std::vector<StripEdit> edits = {
-        {"Width:", [](TThumbnailPanel &p) { p.WidthEdit()->setValue(120); },
-         [](FflashThumbnailerClass &s) { return s.ThumbWidth() == 120; }},
-        {"Height:", [](TThumbnailPanel &p) { p.HeightEdit()->setValue(50); },
-         [](FflashThumbnailerClass &s) { return s.ThumbHeight() == 50; }},
-        {"Show Border:", [](TThumbnailPanel &p) { p.ShowBorderBox()->click(); },
-         [](FflashThumbnailerClass &s) { return !s.ThumbBorder(); }},
-        {"Dashed:", [](TThumbnailPanel &p) { p.DashedBox()->click(); },
-         [](FflashThumbnailerClass &s) { return !s.ThumbBorderSolid(); }},
-        {"Border Color:", [](TThumbnailPanel &p) { p.BorderColorButton()->SetColor(RgbColor(3, 3, 3)); },
-         [](FflashThumbnailerClass &s) { return s.ThumbBorderColor() == RgbColor(3, 3, 3); }},
-        {"Highlight Color:", [](TThumbnailPanel &p) { p.HighlightColorButton()->SetColor(RgbColor(0, 0, 250)); },
-         [](FflashThumbnailerClass &s) { return s.ThumbHighlightColor() == RgbColor(0, 0, 250); }},
+        {"Width:", [](ThumbnailCellPanel &p) { p.widthEdit()->setValue(120); },
+         [](ThumbnailStrip &s) { return s.thumbWidth() == 120; }},
+        {"Height:", [](ThumbnailCellPanel &p) { p.heightEdit()->setValue(50); },
+         [](ThumbnailStrip &s) { return s.thumbHeight() == 50; }},
+        {"Show Border:", [](ThumbnailCellPanel &p) { p.showBorderBox()->click(); },
+         [](ThumbnailStrip &s) { return !s.thumbBorder(); }},
+        {"Dashed:", [](ThumbnailCellPanel &p) { p.dashedBox()->click(); },
+         [](ThumbnailStrip &s) { return !s.thumbBorderSolid(); }},
+        {"Border Color:", [](ThumbnailCellPanel &p) { p.borderColorButton()->setColor(rgbColor(3, 3, 3)); },
+         [](ThumbnailStrip &s) { return s.thumbBorderColor() == rgbColor(3, 3, 3); }},
+        {"Highlight Color:", [](ThumbnailCellPanel &p) { p.highlightColorButton()->setColor(rgbColor(0, 0, 250)); },
+         [](ThumbnailStrip &s) { return s.thumbHighlightColor() == rgbColor(0, 0, 250); }},
     };
     return edits;
 }
@@ -72,36 +72,36 @@ const std::vector<StripEdit> &StripEdits()
 
 TEST_F(ThumbnailPanelTest, FillingShowsTheCellStyle)
 {
-    EXPECT_EQ(m_panel->WidthEdit()->value(), 100);
-    EXPECT_EQ(m_panel->HeightEdit()->value(), 70);
-    EXPECT_TRUE(m_panel->ShowBorderBox()->isChecked());
-    EXPECT_FALSE(m_panel->DashedBox()->isChecked());
-    EXPECT_EQ(m_panel->BorderColorButton()->Color(), Colors::White);
-    EXPECT_EQ(m_panel->HighlightColorButton()->Color(), Colors::Red);
-    EXPECT_FALSE(m_gallery->Modified());
+    EXPECT_EQ(m_panel->widthEdit()->value(), 100);
+    EXPECT_EQ(m_panel->heightEdit()->value(), 70);
+    EXPECT_TRUE(m_panel->showBorderBox()->isChecked());
+    EXPECT_FALSE(m_panel->dashedBox()->isChecked());
+    EXPECT_EQ(m_panel->borderColorButton()->color(), Colors::White);
+    EXPECT_EQ(m_panel->highlightColorButton()->color(), Colors::Red);
+    EXPECT_FALSE(m_gallery->modified());
 
-    Strip()->SetThumbBorderSolid(false);
-    Strip()->SetThumbWidth(90);
-    m_gallery->ClearModified();
-    Show();
-    EXPECT_TRUE(m_panel->DashedBox()->isChecked());
-    EXPECT_EQ(m_panel->WidthEdit()->value(), 90);
-    EXPECT_FALSE(m_gallery->Modified());
-    EXPECT_EQ(Strip()->ThumbWidth(), 90);
+    strip()->setThumbBorderSolid(false);
+    strip()->setThumbWidth(90);
+    m_gallery->clearModified();
+    show();
+    EXPECT_TRUE(m_panel->dashedBox()->isChecked());
+    EXPECT_EQ(m_panel->widthEdit()->value(), 90);
+    EXPECT_FALSE(m_gallery->modified());
+    EXPECT_EQ(strip()->thumbWidth(), 90);
 }
 
 TEST_F(ThumbnailPanelTest, EachControlWritesThroughAndMarksTheGalleryModified)
 {
-    for (const StripEdit &edit : StripEdits()) {
+    for (const StripEdit &edit : stripEdits()) {
         SCOPED_TRACE(edit.control);
-        m_gallery = std::make_unique<FflashMovie>();
-        m_panel->Bind(m_gallery.get());
-        Show();
-        ASSERT_FALSE(m_gallery->Modified());
+        m_gallery = std::make_unique<GalleryDocument>();
+        m_panel->bind(m_gallery.get());
+        show();
+        ASSERT_FALSE(m_gallery->modified());
         edit.edit(*m_panel);
-        EXPECT_TRUE(edit.applied(*Strip()));
-        EXPECT_TRUE(Strip()->Modified());
-        EXPECT_TRUE(m_gallery->Modified());
+        EXPECT_TRUE(edit.applied(*strip()));
+        EXPECT_TRUE(strip()->modified());
+        EXPECT_TRUE(m_gallery->modified());
     }
 }
 
@@ -109,46 +109,46 @@ TEST_F(ThumbnailPanelTest, NoControlWritesWhileUpdatingOrWhenTheStripIsNotSelect
 {
     enum class Why { Updating, OtherSelection, NoSelection };
     for (const Why why : {Why::Updating, Why::OtherSelection, Why::NoSelection}) {
-        for (const StripEdit &edit : StripEdits()) {
+        for (const StripEdit &edit : stripEdits()) {
             SCOPED_TRACE(edit.control);
-            m_gallery = std::make_unique<FflashMovie>();
-            m_panel->Bind(m_gallery.get());
-            Show();
+            m_gallery = std::make_unique<GalleryDocument>();
+            m_panel->bind(m_gallery.get());
+            show();
             if (why == Why::Updating) {
                 UpdatingPanelsGuard filling;
                 edit.edit(*m_panel);
             } else {
-                m_gallery->Select(why == Why::OtherSelection ? m_gallery->PlayButton() : nullptr, true);
+                m_gallery->select(why == Why::OtherSelection ? m_gallery->playButton() : nullptr, true);
                 edit.edit(*m_panel);
             }
-            EXPECT_FALSE(edit.applied(*Strip()));
-            EXPECT_FALSE(m_gallery->Modified());
+            EXPECT_FALSE(edit.applied(*strip()));
+            EXPECT_FALSE(m_gallery->modified());
         }
     }
 }
 
 TEST_F(ThumbnailPanelTest, CellSizeRecomputesThePictureBox)
 {
-    m_panel->WidthEdit()->setValue(120);
-    EXPECT_EQ(Strip()->ThumbImageWidth(), 118);
-    m_panel->HeightEdit()->setValue(50);
-    EXPECT_EQ(Strip()->ThumbImageHeight(), 48);
+    m_panel->widthEdit()->setValue(120);
+    EXPECT_EQ(strip()->thumbImageWidth(), 118);
+    m_panel->heightEdit()->setValue(50);
+    EXPECT_EQ(strip()->thumbImageHeight(), 48);
     // The strip's height follows the cell height and the offset.
-    EXPECT_EQ(Strip()->Height(), 60);
-    m_panel->WidthEdit()->setValue(1);
-    EXPECT_EQ(Strip()->ThumbImageWidth(), 1);
-    m_panel->WidthEdit()->setValue(2);
-    EXPECT_EQ(Strip()->ThumbImageWidth(), 0);
+    EXPECT_EQ(strip()->height(), 60);
+    m_panel->widthEdit()->setValue(1);
+    EXPECT_EQ(strip()->thumbImageWidth(), 1);
+    m_panel->widthEdit()->setValue(2);
+    EXPECT_EQ(strip()->thumbImageWidth(), 0);
 }
 
 TEST_F(ThumbnailPanelTest, RangesAndCaptions)
 {
-    EXPECT_EQ(m_panel->WidthEdit()->minimum(), 0);
-    EXPECT_EQ(m_panel->WidthEdit()->maximum(), 1000);
-    EXPECT_EQ(m_panel->HeightEdit()->minimum(), 0);
-    EXPECT_EQ(m_panel->HeightEdit()->maximum(), 1000);
+    EXPECT_EQ(m_panel->widthEdit()->minimum(), 0);
+    EXPECT_EQ(m_panel->widthEdit()->maximum(), 1000);
+    EXPECT_EQ(m_panel->heightEdit()->minimum(), 0);
+    EXPECT_EQ(m_panel->heightEdit()->maximum(), 1000);
     EXPECT_EQ(m_panel->objectName(), u"thumbnailPanel"_s);
-    EXPECT_EQ(CaptionsInReadingOrder(m_panel.get()),
+    EXPECT_EQ(captionsInReadingOrder(m_panel.get()),
               QStringList({u"Thumbnail Images"_s, u"Width:"_s, u"Height:"_s, u"Show Border:"_s, u"Dashed:"_s,
                                   u"Border Color:"_s, u"Highlight Color:"_s}).join(u'|'));
 }
@@ -156,20 +156,20 @@ TEST_F(ThumbnailPanelTest, RangesAndCaptions)
 TEST_F(ThumbnailPanelTest, TheStripFillsBothLayoutPanels)
 {
     // Bound side by side as on the "Layout" tab: the strip's request fills both.
-    TComponentPanel componentPanel;
-    componentPanel.Bind(m_gallery.get());
-    Strip()->SetThumbHeight(60);
-    Strip()->SetShowBorder(false);
-    m_gallery->ClearModified();
-    Show();
-    EXPECT_EQ(m_panel->HeightEdit()->value(), 60);
-    EXPECT_EQ(componentPanel.Header()->text(), u"Thumbnail Strip"_s);
-    EXPECT_FALSE(componentPanel.ShowBorderBox()->isChecked());
-    EXPECT_FALSE(m_gallery->Modified());
+    ComponentPanel componentPanel;
+    componentPanel.bind(m_gallery.get());
+    strip()->setThumbHeight(60);
+    strip()->setShowBorder(false);
+    m_gallery->clearModified();
+    show();
+    EXPECT_EQ(m_panel->heightEdit()->value(), 60);
+    EXPECT_EQ(componentPanel.header()->text(), u"Thumbnail Strip"_s);
+    EXPECT_FALSE(componentPanel.showBorderBox()->isChecked());
+    EXPECT_FALSE(m_gallery->modified());
 
     // Another component leaves the thumbnail panel as it was.
-    m_gallery->Select(m_gallery->PlayButton(), true);
-    m_gallery->PlayButton()->ShowProperties();
-    EXPECT_EQ(m_panel->HeightEdit()->value(), 60);
-    EXPECT_EQ(componentPanel.Header()->text(), u"Icons"_s);
+    m_gallery->select(m_gallery->playButton(), true);
+    m_gallery->playButton()->showProperties();
+    EXPECT_EQ(m_panel->heightEdit()->value(), 60);
+    EXPECT_EQ(componentPanel.header()->text(), u"Icons"_s);
 }

@@ -1,10 +1,10 @@
 #include "PreviewTestSupport.h"
 
-#include "app/AppFolders.h"
-#include "app/AppState.h"
-#include "app/FileDialog.h"
-#include "app/MessageBox.h"
-#include "gallery/TpreviewWindow.h"
+#include "AppFolders.h"
+#include "AppState.h"
+#include "FileDialog.h"
+#include "MessageBox.h"
+#include "PreviewWindow.h"
 
 #include <QDir>
 #include <QFile>
@@ -19,7 +19,7 @@ namespace {
 
 // Before main: the browser engine reads this when the first view starts.
 const bool s_engineReady = [] {
-    TpreviewWindow::PrepareWebEngine();
+    PreviewWindow::prepareWebEngine();
     return true;
 }();
 
@@ -53,10 +53,10 @@ void PreviewTest::SetUp()
     (void)s_engineReady;
     ASSERT_TRUE(m_dir.isValid());
     m_oldConfigHome = qgetenv("XDG_CONFIG_HOME");
-    qputenv("XDG_CONFIG_HOME", QFile::encodeName(Path(u"config"_s)));
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(path(u"config"_s)));
 
-    const QString app = Path(u"app/"_s);
-    const QString built = BuiltAppFolder();
+    const QString app = path(u"app/"_s);
+    const QString built = builtAppFolder();
     for (const QString &file : {u"background sounds/butteryLoop1.mp3"_s, u"mouseover sounds/default.mp3"_s}) {
         QDir().mkpath(QFileInfo(app + file).absolutePath());
         QFile::copy(built + file, app + file);
@@ -67,38 +67,38 @@ void PreviewTest::SetUp()
         player = QStringLiteral(FOTOVIA_SOURCE_PLAYER);
     QDir().mkpath(app + u"swf"_s);
     ASSERT_TRUE(QFile::copy(player, app + u"swf/fotovia-player.js"_s)) << player.toStdString();
-    AppFolders::Setup(app);
+    AppFolders::setup(app);
 
-    FileDialog::Clear();
-    MessageBox::ClearHistory();
-    MessageBox::SetAutoAnswer(true);
+    FileDialog::clear();
+    MessageBox::clearHistory();
+    MessageBox::setAutoAnswer(true);
     AppState::UpdatingPanels = false;
 }
 
 void PreviewTest::TearDown()
 {
     // The view must go before the application, or the engine complains at exit.
-    delete TpreviewWindow::Existing();
-    FileDialog::Clear();
-    MessageBox::SetAutoAnswer(false);
-    MessageBox::ClearHistory();
+    delete PreviewWindow::existing();
+    FileDialog::clear();
+    MessageBox::setAutoAnswer(false);
+    MessageBox::clearHistory();
     if (m_oldConfigHome.isEmpty())
         qunsetenv("XDG_CONFIG_HOME");
     else
         qputenv("XDG_CONFIG_HOME", m_oldConfigHome);
 }
 
-QString PreviewTest::MakePhoto(const QString &name, QColor colour, int width, int height)
+QString PreviewTest::makePhoto(const QString &name, QColor colour, int width, int height)
 {
     QImage picture(width, height, QImage::Format_RGB32);
     picture.fill(colour);
-    const QString path = Path(u"photos/"_s + name);
+    const QString path = this->path(u"photos/"_s + name);
     QDir().mkpath(QFileInfo(path).absolutePath());
     EXPECT_TRUE(picture.save(path, "JPG", 95)) << path.toStdString();
     return path;
 }
 
-bool Near(QColor actual, QColor expected, int tolerance)
+bool near(QColor actual, QColor expected, int tolerance)
 {
     return std::abs(actual.red() - expected.red()) <= tolerance
         && std::abs(actual.green() - expected.green()) <= tolerance

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "publish/TwinReqFiles.h"
+#include "FilesToUploadDialog.h"
 #include "support/ModalCloser.h"
 
 #include "support/TestSupport.h"
@@ -15,7 +15,7 @@
 #include <mutex>
 #include <thread>
 
-class FflashMovie;
+class GalleryDocument;
 
 // Ends the test program when a test outlives its time: a browser engine that cannot start may
 // block instead of failing, and the run must then fail with a reason rather than hang.
@@ -40,16 +40,16 @@ protected:
     void SetUp() override;
     void TearDown() override;
 
-    QString Path(const QString &name) const { return m_dir.path() + u'/' + name; }
+    QString path(const QString &name) const { return m_dir.path() + u'/' + name; }
     // Writes a JPEG of one colour for the import; returns its path.
-    QString MakePhoto(const QString &name, QColor colour, int width = 640, int height = 480);
+    QString makePhoto(const QString &name, QColor colour, int width = 640, int height = 480);
 
     QTemporaryDir m_dir;
     QByteArray m_oldConfigHome;
     // Every save from the main window ends by showing the Files to Upload window.
-    ModalCloser<TwinReqFiles> m_filesWindow;
+    ModalCloser<FilesToUploadDialog> m_filesWindow;
 };
 
 // True when the colour is within tolerance of the expected one on every channel (JPEG and
 // scaling blur the edges of a photo, not its middle).
-bool Near(QColor actual, QColor expected, int tolerance = 40);
+bool near(QColor actual, QColor expected, int tolerance = 40);

@@ -1,14 +1,14 @@
 #include "PreviewTestSupport.h"
 
-#include "albums/FThummnailCatagory.h"
-#include "app/AppFolders.h"
-#include "app/AppState.h"
-#include "app/MessageBox.h"
-#include "app/TwMain.h"
-#include "components/FflashImageDisplay.h"
-#include "components/FflashThumbnailerClass.h"
-#include "gallery/FflashMovie.h"
-#include "gallery/TpreviewWindow.h"
+#include "Album.h"
+#include "AppFolders.h"
+#include "AppState.h"
+#include "MessageBox.h"
+#include "MainWindow.h"
+#include "ImageDisplay.h"
+#include "ThumbnailStrip.h"
+#include "GalleryDocument.h"
+#include "PreviewWindow.h"
 
 #include <QAction>
 #include <QDeadlineTimer>
@@ -28,7 +28,7 @@ namespace {
 
 // Where the player drew the gallery in a picture of the view: the box of everything that is
 // not the page's white.
-QRect DrawnArea(const QImage &image)
+QRect drawnArea(const QImage &image)
 {
     QRect area;
     for (int y = 0; y < image.height(); ++y) {
@@ -49,8 +49,8 @@ protected:
         PreviewTest::SetUp();
         if (HasFatalFailure())
             return;
-        m_gallery = std::make_unique<FflashMovie>();
-        m_gallery->ResetAsNewGallery();
+        m_gallery = std::make_unique<GalleryDocument>();
+        m_gallery->resetAsNewGallery();
     }
     void TearDown() override
     {
@@ -59,20 +59,20 @@ protected:
     }
 
     // The default gallery with a red, a green and a blue photo, in that order.
-    void AddPhotos()
+    void addPhotos()
     {
-        FThummnailCatagory *album = m_gallery->ThumbnailStrip()->Albums().first();
-        album->AddImage(MakePhoto(u"first.jpg"_s, Qt::red));
-        album->AddImage(MakePhoto(u"second.jpg"_s, Qt::green));
-        album->AddImage(MakePhoto(u"third.jpg"_s, Qt::blue));
+        Album *album = m_gallery->thumbnailStrip()->albums().first();
+        album->addImage(makePhoto(u"first.jpg"_s, Qt::red));
+        album->addImage(makePhoto(u"second.jpg"_s, Qt::green));
+        album->addImage(makePhoto(u"third.jpg"_s, Qt::blue));
         ASSERT_EQ(album->images().size(), 3);
     }
 
     // Runs the preview and waits for its page; false when the page did not load.
-    bool PreviewAndWait()
+    bool previewAndWait()
     {
-        QSignalSpy loaded(TpreviewWindow::Instance()->WebBrowser1(), &QWebEngineView::loadFinished);
-        TpreviewWindow::Preview(m_gallery.get());
+        QSignalSpy loaded(PreviewWindow::instance()->webBrowser1(), &QWebEngineView::loadFinished);
+        PreviewWindow::preview(m_gallery.get());
         if (loaded.isEmpty() && !loaded.wait(60000)) {
             ADD_FAILURE() << "the preview page did not finish loading within 60 s";
             return false;
@@ -82,10 +82,10 @@ protected:
     }
 
     // The result of a script in the preview page, or nothing when it gave no answer in time.
-    std::optional<QVariant> RunScript(const QString &script)
+    std::optional<QVariant> runScript(const QString &script)
     {
         std::optional<QVariant> result;
-        TpreviewWindow::Existing()->WebBrowser1()->page()->runJavaScript(
+        PreviewWindow::existing()->webBrowser1()->page()->runJavaScript(
             script, [&result](const QVariant &value) { result = value; });
         QDeadlineTimer deadline(10000);
         while (!result && !deadline.hasExpired())
@@ -94,120 +94,120 @@ protected:
     }
 
     // Grabs the view until the player has drawn the stage and the first photo in it.
-    QImage WaitForDrawnGallery(QRect *stage)
+    QImage waitForDrawnGallery(QRect *stage)
     {
-        QWebEngineView *view = TpreviewWindow::Existing()->WebBrowser1();
-        const FflashImageDisplay *display = m_gallery->ImageDisplay();
-        const QPoint displayCentre(display->Left() + display->Width() / 2, display->Top() + display->Height() / 2);
+        QWebEngineView *view = PreviewWindow::existing()->webBrowser1();
+        const ImageDisplay *display = m_gallery->imageDisplay();
+        const QPoint displayCentre(display->left() + display->width() / 2, display->top() + display->height() / 2);
         QImage image;
         QDeadlineTimer deadline(30000);
         do {
             QTest::qWait(100);
             image = view->grab().toImage();
-            *stage = DrawnArea(image);
-            if (stage->width() >= m_gallery->Width() - 2
-                && Near(image.pixelColor(stage->topLeft() + displayCentre), Qt::red))
+            *stage = drawnArea(image);
+            if (stage->width() >= m_gallery->width() - 2
+                && near(image.pixelColor(stage->topLeft() + displayCentre), Qt::red))
                 break;
         } while (!deadline.hasExpired());
         return image;
     }
 
-    std::unique_ptr<FflashMovie> m_gallery;
+    std::unique_ptr<GalleryDocument> m_gallery;
 };
 
 TEST_F(PreviewWindowTest, ThePlayerDrawsTheGalleryWithItsFirstPhoto)
 {
     Watchdog watchdog(150s, "the preview test");
-    AddPhotos();
-    ASSERT_TRUE(PreviewAndWait());
+    addPhotos();
+    ASSERT_TRUE(previewAndWait());
 
-    TpreviewWindow *window = TpreviewWindow::Existing();
+    PreviewWindow *window = PreviewWindow::existing();
     EXPECT_TRUE(window->isVisible());
     EXPECT_FALSE(window->isModal());
     EXPECT_EQ(window->windowTitle(), u"Preview"_s);
-    EXPECT_EQ(window->WebBrowser1()->url(),
-              QUrl::fromLocalFile(AppFolders::TempFolder() + u"temp.html"_s));
+    EXPECT_EQ(window->webBrowser1()->url(),
+              QUrl::fromLocalFile(AppFolders::tempFolder() + u"temp.html"_s));
     // The gallery's size plus 100 x 75, the view filling it.
     EXPECT_EQ(window->size(), QSize(600, 537));
-    EXPECT_EQ(window->WebBrowser1()->geometry(), window->rect());
+    EXPECT_EQ(window->webBrowser1()->geometry(), window->rect());
 
     QRect stage;
-    const QImage image = WaitForDrawnGallery(&stage);
+    const QImage image = waitForDrawnGallery(&stage);
     ASSERT_FALSE(stage.isEmpty()) << "nothing was drawn on the page";
     EXPECT_NEAR(stage.width(), 500, 2);
     EXPECT_NEAR(stage.height(), 462, 2);
     // The default gallery's stage is black inside its grey border.
-    EXPECT_TRUE(Near(image.pixelColor(stage.topLeft() + QPoint(5, 5)), Qt::black))
+    EXPECT_TRUE(near(image.pixelColor(stage.topLeft() + QPoint(5, 5)), Qt::black))
         << "stage colour " << image.pixelColor(stage.topLeft() + QPoint(5, 5)).name().toStdString();
-    EXPECT_TRUE(Near(image.pixelColor(stage.topLeft()), Qt::gray))
+    EXPECT_TRUE(near(image.pixelColor(stage.topLeft()), Qt::gray))
         << "border colour " << image.pixelColor(stage.topLeft()).name().toStdString();
-    const FflashImageDisplay *display = m_gallery->ImageDisplay();
-    const QPoint centre = stage.topLeft() + QPoint(display->Left() + display->Width() / 2,
-                                                   display->Top() + display->Height() / 2);
-    EXPECT_TRUE(Near(image.pixelColor(centre), Qt::red))
+    const ImageDisplay *display = m_gallery->imageDisplay();
+    const QPoint centre = stage.topLeft() + QPoint(display->left() + display->width() / 2,
+                                                   display->top() + display->height() / 2);
+    EXPECT_TRUE(near(image.pixelColor(centre), Qt::red))
         << "the display shows " << image.pixelColor(centre).name().toStdString() << ", not the first photo";
 }
 
 TEST_F(PreviewWindowTest, ClosingThePreviewTakesThePageAway)
 {
     Watchdog watchdog(150s, "the preview test");
-    AddPhotos();
-    ASSERT_TRUE(PreviewAndWait());
-    TpreviewWindow *window = TpreviewWindow::Existing();
+    addPhotos();
+    ASSERT_TRUE(previewAndWait());
+    PreviewWindow *window = PreviewWindow::existing();
     QRect stage;
-    WaitForDrawnGallery(&stage);
-    const std::optional<QVariant> running = RunScript(u"typeof window.FotoviaPlayer"_s);
+    waitForDrawnGallery(&stage);
+    const std::optional<QVariant> running = runScript(u"typeof window.FotoviaPlayer"_s);
     ASSERT_TRUE(running.has_value());
     EXPECT_EQ(running->toString(), u"object"_s) << "the player did not start";
 
-    QSignalSpy loaded(window->WebBrowser1(), &QWebEngineView::loadFinished);
+    QSignalSpy loaded(window->webBrowser1(), &QWebEngineView::loadFinished);
     EXPECT_TRUE(window->close());
     EXPECT_FALSE(window->isVisible());
     ASSERT_TRUE(loaded.wait(30000)) << "the empty page did not load";
-    EXPECT_EQ(window->WebBrowser1()->url(), QUrl(u"about:blank"_s));
+    EXPECT_EQ(window->webBrowser1()->url(), QUrl(u"about:blank"_s));
     // The player, its pictures and its music went with the page.
-    const std::optional<QVariant> gone = RunScript(
+    const std::optional<QVariant> gone = runScript(
         u"typeof window.FotoviaPlayer + ' ' + document.querySelectorAll('img,audio,video,object').length"_s);
     ASSERT_TRUE(gone.has_value());
     EXPECT_EQ(gone->toString(), u"undefined 0"_s);
-    QWebEnginePage *page = window->WebBrowser1()->page();
+    QWebEnginePage *page = window->webBrowser1()->page();
     if (page->recentlyAudible())
         QSignalSpy(page, &QWebEnginePage::recentlyAudibleChanged).wait(10000);
     EXPECT_FALSE(page->recentlyAudible());
     // Kept for the next preview.
-    EXPECT_EQ(TpreviewWindow::Existing(), window);
+    EXPECT_EQ(PreviewWindow::existing(), window);
 }
 
 TEST_F(PreviewWindowTest, PreviewLeavesTheDocumentAsItWas)
 {
     Watchdog watchdog(150s, "the preview test");
-    AddPhotos();
-    ASSERT_TRUE(m_gallery->Modified());
-    TpreviewWindow::Preview(m_gallery.get());
-    EXPECT_TRUE(m_gallery->Modified());
-    EXPECT_TRUE(m_gallery->GetFolder().isEmpty());
-    EXPECT_TRUE(m_gallery->BaseName().isEmpty());
-    const QString temp = AppFolders::TempFolder();
+    addPhotos();
+    ASSERT_TRUE(m_gallery->modified());
+    PreviewWindow::preview(m_gallery.get());
+    EXPECT_TRUE(m_gallery->modified());
+    EXPECT_TRUE(m_gallery->getFolder().isEmpty());
+    EXPECT_TRUE(m_gallery->baseName().isEmpty());
+    const QString temp = AppFolders::tempFolder();
     for (const QString &name : {u"temp.xml"_s, u"temp.html"_s, u"fotovia-player.js"_s})
         EXPECT_TRUE(QFileInfo(temp + name).isFile()) << name.toStdString();
-    EXPECT_TRUE(QString::fromUtf8(ReadFile(temp + u"temp.html"_s)).contains(u"value=\"temp.swf\""_s));
+    EXPECT_TRUE(QString::fromUtf8(readFile(temp + u"temp.html"_s)).contains(u"value=\"temp.swf\""_s));
 
     // The save after a preview writes its own page, not the cached one of the preview.
-    const QString out = Path(u"out/"_s);
+    const QString out = path(u"out/"_s);
     QDir().mkpath(out);
     const auto chooser = [&out](const QString &) { return QString(out + u"site.xml"_s); };
-    ASSERT_TRUE(m_gallery->Save(chooser));
-    QString page = QString::fromUtf8(ReadFile(out + u"site.html"_s));
+    ASSERT_TRUE(m_gallery->save(chooser));
+    QString page = QString::fromUtf8(readFile(out + u"site.html"_s));
     EXPECT_TRUE(page.contains(u"value=\"site.swf\""_s));
     EXPECT_FALSE(page.contains(u"temp"_s));
-    ASSERT_FALSE(m_gallery->Modified());
+    ASSERT_FALSE(m_gallery->modified());
 
-    TpreviewWindow::Preview(m_gallery.get());
-    EXPECT_FALSE(m_gallery->Modified());
-    EXPECT_EQ(m_gallery->GetFolder(), out);
-    EXPECT_EQ(m_gallery->BaseName(), u"site"_s);
-    ASSERT_TRUE(m_gallery->Save(chooser));
-    page = QString::fromUtf8(ReadFile(out + u"site.html"_s));
+    PreviewWindow::preview(m_gallery.get());
+    EXPECT_FALSE(m_gallery->modified());
+    EXPECT_EQ(m_gallery->getFolder(), out);
+    EXPECT_EQ(m_gallery->baseName(), u"site"_s);
+    ASSERT_TRUE(m_gallery->save(chooser));
+    page = QString::fromUtf8(readFile(out + u"site.html"_s));
     EXPECT_TRUE(page.contains(u"value=\"site.swf\""_s));
     EXPECT_FALSE(page.contains(u"temp"_s));
 }
@@ -215,38 +215,38 @@ TEST_F(PreviewWindowTest, PreviewLeavesTheDocumentAsItWas)
 TEST_F(PreviewWindowTest, AFailedWriteShowsTheErrorAndNoPreview)
 {
     // A file where the images folder must go.
-    QDir(AppFolders::TempFolder() + u"images"_s).removeRecursively();
-    WriteFile(AppFolders::TempFolder() + u"images"_s);
-    TpreviewWindow::Preview(m_gallery.get());
-    EXPECT_EQ(MessageBox::ShownTexts().size(), 1);
-    EXPECT_TRUE(MessageBox::LastText().contains(u"images"_s)) << MessageBox::LastText().toStdString();
-    EXPECT_EQ(TpreviewWindow::Existing(), nullptr);
+    QDir(AppFolders::tempFolder() + u"images"_s).removeRecursively();
+    writeFile(AppFolders::tempFolder() + u"images"_s);
+    PreviewWindow::preview(m_gallery.get());
+    EXPECT_EQ(MessageBox::shownTexts().size(), 1);
+    EXPECT_TRUE(MessageBox::lastText().contains(u"images"_s)) << MessageBox::lastText().toStdString();
+    EXPECT_EQ(PreviewWindow::existing(), nullptr);
 }
 
 TEST_F(PreviewWindowTest, TheMainWindowsPreviewCommandOpensThePreview)
 {
     Watchdog watchdog(150s, "the preview test");
     {
-        TwMain main;
+        MainWindow main;
         main.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&main));
-        FflashMovie *gallery = main.Gallery();
+        GalleryDocument *gallery = main.gallery();
         ASSERT_NE(gallery, nullptr);
-        gallery->SetWidth(520);
-        gallery->SetHeight(400);
-        gallery->SetModified(false);
-        main.ActionPreview()->trigger();
-        TpreviewWindow *window = TpreviewWindow::Existing();
+        gallery->setWidth(520);
+        gallery->setHeight(400);
+        gallery->setModified(false);
+        main.actionPreview()->trigger();
+        PreviewWindow *window = PreviewWindow::existing();
         ASSERT_NE(window, nullptr);
         EXPECT_TRUE(window->isVisible());
         EXPECT_EQ(window->size(), QSize(620, 475));
         EXPECT_EQ(window->parentWidget(), &main);
-        EXPECT_FALSE(gallery->Modified());
+        EXPECT_FALSE(gallery->modified());
         EXPECT_TRUE(main.isEnabled());
-        QSignalSpy loaded(window->WebBrowser1(), &QWebEngineView::loadFinished);
+        QSignalSpy loaded(window->webBrowser1(), &QWebEngineView::loadFinished);
         ASSERT_TRUE(loaded.wait(60000)) << "the preview page did not finish loading within 60 s";
         EXPECT_TRUE(loaded.first().first().toBool());
-        gallery->SetModified(false);
+        gallery->setModified(false);
         delete window;
     }
     EXPECT_EQ(AppState::CurrentGallery, nullptr);

@@ -9,14 +9,14 @@ using namespace Qt::StringLiterals;
 
 FtpTestServer::FtpTestServer(const Options &options)
 {
-    QDir().mkpath(Root());
-    QStringList arguments{QStringLiteral(FOTOVIA_FTP_SERVER_SCRIPT), u"--root"_s, Root()};
+    QDir().mkpath(root());
+    QStringList arguments{QStringLiteral(FOTOVIA_FTP_SERVER_SCRIPT), u"--root"_s, root()};
     if (options.anonymous)
         arguments << u"--anonymous"_s;
     if (options.noMlsd)
         arguments << u"--no-mlsd"_s;
     if (options.tls != u"none"_s) {
-        const TestCertificate certificate = TestCertificate::Make(m_dir.path());
+        const TestCertificate certificate = TestCertificate::make(m_dir.path());
         m_fingerprint = certificate.fingerprint;
         arguments << u"--tls"_s << options.tls << u"--cert"_s << certificate.cert << u"--key"_s << certificate.key;
     }
@@ -37,10 +37,10 @@ FtpTestServer::FtpTestServer(const Options &options)
 
 FtpTestServer::~FtpTestServer()
 {
-    Stop();
+    stop();
 }
 
-void FtpTestServer::Stop()
+void FtpTestServer::stop()
 {
     if (m_process.state() == QProcess::NotRunning)
         return;

@@ -22,13 +22,13 @@ public:
     FtpTestServer() : FtpTestServer(Options{}) {}
     ~FtpTestServer();
 
-    bool IsRunning() const { return m_port > 0; }
-    int Port() const { return m_port; }
-    QString Root() const { return m_dir.path() + QStringLiteral("/root"); }
+    bool isRunning() const { return m_port > 0; }
+    int port() const { return m_port; }
+    QString root() const { return m_dir.path() + QStringLiteral("/root"); }
     // "SHA256:AB:CD:..." of the server's certificate.
-    QString CertificateFingerprint() const { return m_fingerprint; }
-    QString Error() const { return m_error; }
-    void Stop();
+    QString certificateFingerprint() const { return m_fingerprint; }
+    QString error() const { return m_error; }
+    void stop();
 
 private:
     QTemporaryDir m_dir;

@@ -1,6 +1,6 @@
 #include "UploadTestSupport.h"
 #include "VsftpdTestServer.h"
-#include "publish/FtpUploader.h"
+#include "GalleryUploader.h"
 #include "support/TestSupport.h"
 
 #include <QDir>
@@ -10,21 +10,21 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-JDServerData ProfileFor(const VsftpdTestServer &server, int protocol)
+ServerProfile profileFor(const VsftpdTestServer &server, int protocol)
 {
-    JDServerData p = Profile(server.Port(), protocol);
-    p.Anonymous = server.Anonymous();
-    p.HostDirName = u"site"_s;
+    ServerProfile p = testProfile(server.port(), protocol);
+    p.anonymous = server.anonymous();
+    p.hostDirName = u"site"_s;
     return p;
 }
 
 // Where the login's "site" folder is as the server names it.
-QString SitePath(const VsftpdTestServer &server)
+QString sitePath(const VsftpdTestServer &server)
 {
-    return (server.Anonymous() ? server.Root() : QString()) + u"/site/"_s;
+    return (server.anonymous() ? server.root() : QString()) + u"/site/"_s;
 }
 
-QString Joined(const QStringList &log)
+QString joined(const QStringList &log)
 {
     return log.join(u'\n');
 }
@@ -47,30 +47,30 @@ class FtpsUploadModes : public ::testing::TestWithParam<TlsCase>
 TEST_P(FtpsUploadModes, UploadsGalleryThenSkipsExistingImages)
 {
     VsftpdTestServer server(GetParam().tls);
-    ASSERT_TRUE(server.IsRunning()) << server.Error().toStdString();
-    QDir().mkpath(server.Root() + u"/site"_s);
+    ASSERT_TRUE(server.isRunning()) << server.error().toStdString();
+    QDir().mkpath(server.root() + u"/site"_s);
     GalleryFolder gallery;
-    JDServerData profile = ProfileFor(server, GetParam().protocol);
-    profile.TrustedFingerprints = {server.CertificateFingerprint()};
+    ServerProfile profile = profileFor(server, GetParam().protocol);
+    profile.trustedFingerprints = {server.certificateFingerprint()};
 
-    FtpUploader uploader;
+    GalleryUploader uploader;
     Recorder rec(uploader);
-    ASSERT_TRUE(uploader.connectProfile(profile)) << Joined(rec.log).toStdString();
-    EXPECT_EQ(uploader.Session()->RemotePath(), SitePath(server));
+    ASSERT_TRUE(uploader.connectProfile(profile)) << joined(rec.log).toStdString();
+    EXPECT_EQ(uploader.session()->remotePath(), sitePath(server));
 
-    EXPECT_TRUE(uploader.Upload(gallery.Path(), gallery.files, gallery.images).isEmpty()) << Joined(rec.log).toStdString();
-    EXPECT_EQ(rec.LastStatus(), u"Done."_s);
+    EXPECT_TRUE(uploader.upload(gallery.path(), gallery.files, gallery.images).isEmpty()) << joined(rec.log).toStdString();
+    EXPECT_EQ(rec.lastStatus(), u"Done."_s);
     for (const QString &f : gallery.files)
-        EXPECT_EQ(ReadFile(server.Root() + u"/site/"_s + f), GalleryFolder::FileContent(f)) << f.toStdString();
+        EXPECT_EQ(readFile(server.root() + u"/site/"_s + f), GalleryFolder::fileContent(f)) << f.toStdString();
     for (const QString &f : gallery.images)
-        EXPECT_EQ(ReadFile(server.Root() + u"/site/images/"_s + f), GalleryFolder::ImageContent(f)) << f.toStdString();
+        EXPECT_EQ(readFile(server.root() + u"/site/images/"_s + f), GalleryFolder::imageContent(f)) << f.toStdString();
 
     rec.log.clear();
-    EXPECT_TRUE(uploader.Upload(gallery.Path(), gallery.files, gallery.images).isEmpty()) << Joined(rec.log).toStdString();
-    EXPECT_EQ(rec.Matching(u"NOT UPLOADING FILE EXISTS:  images/"_s), gallery.images) << Joined(rec.log).toStdString();
-    EXPECT_EQ(Sorted(rec.Matching(u"UPLOADING: "_s)), Sorted(gallery.files));
-    EXPECT_EQ(rec.LastStatus(), u"Done."_s);
-    uploader.Disconnect();
+    EXPECT_TRUE(uploader.upload(gallery.path(), gallery.files, gallery.images).isEmpty()) << joined(rec.log).toStdString();
+    EXPECT_EQ(rec.matching(u"NOT UPLOADING FILE EXISTS:  images/"_s), gallery.images) << joined(rec.log).toStdString();
+    EXPECT_EQ(sorted(rec.matching(u"UPLOADING: "_s)), sorted(gallery.files));
+    EXPECT_EQ(rec.lastStatus(), u"Done."_s);
+    uploader.disconnectFromServer();
 }
 
 // The self-signed certificate stops the connection before the password goes out, and names
@@ -78,27 +78,27 @@ TEST_P(FtpsUploadModes, UploadsGalleryThenSkipsExistingImages)
 TEST_P(FtpsUploadModes, UntrustedCertificateIsRefusedUnlessTrusted)
 {
     VsftpdTestServer server(GetParam().tls);
-    ASSERT_TRUE(server.IsRunning()) << server.Error().toStdString();
-    JDServerData profile = ProfileFor(server, GetParam().protocol);
+    ASSERT_TRUE(server.isRunning()) << server.error().toStdString();
+    ServerProfile profile = profileFor(server, GetParam().protocol);
     {
-        FtpUploader uploader;
+        GalleryUploader uploader;
         Recorder rec(uploader);
         EXPECT_FALSE(uploader.connectProfile(profile));
-        EXPECT_FALSE(rec.log.contains(u"PASS ****"_s)) << Joined(rec.log).toStdString();
-        EXPECT_EQ(uploader.Session()->UntrustedFingerprint(), server.CertificateFingerprint());
-        EXPECT_TRUE(Joined(rec.log).contains(server.CertificateFingerprint())) << Joined(rec.log).toStdString();
+        EXPECT_FALSE(rec.log.contains(u"PASS ****"_s)) << joined(rec.log).toStdString();
+        EXPECT_EQ(uploader.session()->untrustedFingerprint(), server.certificateFingerprint());
+        EXPECT_TRUE(joined(rec.log).contains(server.certificateFingerprint())) << joined(rec.log).toStdString();
     }
-    profile.TrustedFingerprints = {server.CertificateFingerprint()};
-    FtpUploader uploader;
+    profile.trustedFingerprints = {server.certificateFingerprint()};
+    GalleryUploader uploader;
     Recorder rec(uploader);
-    EXPECT_TRUE(uploader.connectProfile(profile)) << Joined(rec.log).toStdString();
+    EXPECT_TRUE(uploader.connectProfile(profile)) << joined(rec.log).toStdString();
     EXPECT_TRUE(rec.log.contains(u"PASS ****"_s));
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Modes, FtpsUploadModes,
-    ::testing::Values(TlsCase{"ControlAndData", VsftpdTestServer::Tls::ExplicitData, JDServerData::FtpSslData},
-                      TlsCase{"Implicit", VsftpdTestServer::Tls::Implicit, JDServerData::FtpSslImplicit}),
+    ::testing::Values(TlsCase{"ControlAndData", VsftpdTestServer::Tls::ExplicitData, ServerProfile::FtpSslData},
+                      TlsCase{"Implicit", VsftpdTestServer::Tls::Implicit, ServerProfile::FtpSslImplicit}),
     [](const auto &info) { return std::string(info.param.name); });
 
 // The server that the tests above rely on does refuse clear data: a profile that protects the
@@ -106,20 +106,20 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(FtpsUpload, ControlOnlyTlsGetsNoFileThroughAServerThatWantsTlsForData)
 {
     VsftpdTestServer server(VsftpdTestServer::Tls::ExplicitData);
-    ASSERT_TRUE(server.IsRunning()) << server.Error().toStdString();
-    QDir().mkpath(server.Root() + u"/site"_s);
+    ASSERT_TRUE(server.isRunning()) << server.error().toStdString();
+    QDir().mkpath(server.root() + u"/site"_s);
     GalleryFolder gallery;
-    JDServerData profile = ProfileFor(server, JDServerData::FtpSsl);
-    profile.TrustedFingerprints = {server.CertificateFingerprint()};
+    ServerProfile profile = profileFor(server, ServerProfile::FtpSsl);
+    profile.trustedFingerprints = {server.certificateFingerprint()};
 
-    FtpUploader uploader;
+    GalleryUploader uploader;
     Recorder rec(uploader);
-    ASSERT_TRUE(uploader.connectProfile(profile)) << Joined(rec.log).toStdString();
-    const QStringList failed = uploader.Upload(gallery.Path(), gallery.files, gallery.images);
+    ASSERT_TRUE(uploader.connectProfile(profile)) << joined(rec.log).toStdString();
+    const QStringList failed = uploader.upload(gallery.path(), gallery.files, gallery.images);
     QStringList everything = gallery.files;
     for (const QString &f : gallery.images)
         everything << u"images/"_s + f;
-    EXPECT_EQ(Sorted(failed), Sorted(everything)) << Joined(rec.log).toStdString();
-    EXPECT_EQ(rec.LastStatus(), u"Done, %1 files could not be uploaded."_s.arg(failed.size()));
-    EXPECT_TRUE(QDir(server.Root() + u"/site"_s).isEmpty(QDir::Files));
+    EXPECT_EQ(sorted(failed), sorted(everything)) << joined(rec.log).toStdString();
+    EXPECT_EQ(rec.lastStatus(), u"Done, %1 files could not be uploaded."_s.arg(failed.size()));
+    EXPECT_TRUE(QDir(server.root() + u"/site"_s).isEmpty(QDir::Files));
 }

@@ -1,15 +1,15 @@
 #include "FtpTestServer.h"
-#include "app/MessageBox.h"
-#include "app/SettingsStore.h"
-#include "gallery/FflashMovie.h"
-#include "publish/FtpUploader.h"
-#include "publish/ProxySettings.h"
-#include "publish/ServerProfiles.h"
-#include "publish/TwinFTP.h"
-#include "publish/TwinReqFiles.h"
-#include "publish/TwinServerWizard.h"
-#include "publish/TwinServers.h"
-#include "publish/TwindowProxy.h"
+#include "MessageBox.h"
+#include "SettingsStore.h"
+#include "GalleryDocument.h"
+#include "GalleryUploader.h"
+#include "ProxySettings.h"
+#include "ServerProfileStore.h"
+#include "RemoteServerWindow.h"
+#include "FilesToUploadDialog.h"
+#include "ServerProfileWizard.h"
+#include "MySitesDialog.h"
+#include "ProxySettingsDialog.h"
 #include "support/TestSupport.h"
 
 #include <QApplication>
@@ -40,29 +40,29 @@ protected:
     {
         ASSERT_TRUE(m_config.isValid());
         qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_config.path()));
-        MessageBox::ClearHistory();
-        MessageBox::SetAutoAnswer(true);
+        MessageBox::clearHistory();
+        MessageBox::setAutoAnswer(true);
     }
     void TearDown() override
     {
-        MessageBox::SetAutoAnswer(false);
-        MessageBox::ClearHistory();
+        MessageBox::setAutoAnswer(false);
+        MessageBox::clearHistory();
         qunsetenv("XDG_CONFIG_HOME");
     }
     QTemporaryDir m_config;
-    static void Store(const QList<JDServerData> &items)
+    static void store(const QList<ServerProfile> &items)
     {
-        ServerProfiles profiles;
-        for (const JDServerData &p : items)
+        ServerProfileStore profiles;
+        for (const ServerProfile &p : items)
             profiles.addProfile(p);
         ASSERT_TRUE(profiles.saveProfiles());
     }
-    static JDServerData Site(const QString &name)
+    static ServerProfile site(const QString &name)
     {
-        return JDServerData::MakeNew(name, name + u".example.org"_s, u"user"_s, u"pw"_s, {}, false, true);
+        return ServerProfile::makeNew(name, name + u".example.org"_s, u"user"_s, u"pw"_s, {}, false, true);
     }
     // Closes the modal window that the next action opens; seen tells whether it was one of W.
-    template <typename W> static void CloseNextModal(bool *seen)
+    template <typename W> static void closeNextModal(bool *seen)
     {
         QTimer::singleShot(0, [seen] {
             if (auto *w = qobject_cast<W *>(QApplication::activeModalWidget())) {
@@ -75,9 +75,9 @@ protected:
 
 TEST_F(PublishWindows, WizardStepsAndChecks)
 {
-    ServerProfiles profiles;
-    profiles.addProfile(Site(u"Home"_s));
-    TwinServerWizard wizard(profiles);
+    ServerProfileStore profiles;
+    profiles.addProfile(site(u"Home"_s));
+    ServerProfileWizard wizard(profiles);
     wizard.show();
     EXPECT_EQ(wizard.lblTitle->text(), u"Server Profile Wizard (Step 1 of 5)"_s);
     EXPECT_FALSE(wizard.btnBack->isVisibleTo(&wizard));
@@ -86,12 +86,12 @@ TEST_F(PublishWindows, WizardStepsAndChecks)
     EXPECT_TRUE(wizard.btnNext->isEnabled());
     QTest::keyClick(wizard.eNickname, Qt::Key_Return); // Enter is "Next >>"
     EXPECT_EQ(wizard.Step(), 1);
-    EXPECT_EQ(MessageBox::LastText(), u"A site with that name already exists, please choose another one."_s);
+    EXPECT_EQ(MessageBox::lastText(), u"A site with that name already exists, please choose another one."_s);
 
     wizard.eNickname->setText(u"My/Site"_s);
     wizard.btnNext->click();
     EXPECT_EQ(wizard.Step(), 1);
-    EXPECT_EQ(MessageBox::LastText(), ServerProfiles::BadNameText);
+    EXPECT_EQ(MessageBox::lastText(), ServerProfileStore::BadNameText);
 
     wizard.eNickname->clear();
     QTest::keyClicks(wizard.eNickname, u"home"_s); // exact comparison: another name
@@ -130,7 +130,7 @@ TEST_F(PublishWindows, WizardStepsAndChecks)
     EXPECT_EQ(wizard.Step(), 4);
     EXPECT_EQ(wizard.btnNoProxy->text(), u"No, I don't even  know what that is."_s);
     bool proxyShown = false;
-    CloseNextModal<TwindowProxy>(&proxyShown);
+    closeNextModal<ProxySettingsDialog>(&proxyShown);
     wizard.btnYesProxy->click();
     EXPECT_TRUE(proxyShown);
     EXPECT_EQ(wizard.Step(), 4);
@@ -140,124 +140,124 @@ TEST_F(PublishWindows, WizardStepsAndChecks)
     EXPECT_FALSE(wizard.btnCancel->isVisibleTo(&wizard));
     wizard.btnFinish->click();
 
-    ASSERT_TRUE(wizard.Finished());
-    const JDServerData p = wizard.Result();
-    EXPECT_EQ(p.ItemName, u"My Site"_s);
-    EXPECT_EQ(p.HostName, u"ftp.example.org"_s);
-    EXPECT_EQ(p.Username, u"me"_s);
-    EXPECT_EQ(p.Port, 21);
-    EXPECT_EQ(p.Timeout, 120);
-    EXPECT_TRUE(p.PassiveMode);
-    EXPECT_EQ(p.Protocol, 0);
-    EXPECT_TRUE(p.SavePassword);
+    ASSERT_TRUE(wizard.isFinished());
+    const ServerProfile p = wizard.Result();
+    EXPECT_EQ(p.itemName, u"My Site"_s);
+    EXPECT_EQ(p.hostName, u"ftp.example.org"_s);
+    EXPECT_EQ(p.username, u"me"_s);
+    EXPECT_EQ(p.port, 21);
+    EXPECT_EQ(p.timeout, 120);
+    EXPECT_TRUE(p.passiveMode);
+    EXPECT_EQ(p.protocol, 0);
+    EXPECT_TRUE(p.savePassword);
 }
 
 TEST_F(PublishWindows, WizardCancelAddsNothing)
 {
-    ServerProfiles profiles;
-    TwinServerWizard wizard(profiles);
+    ServerProfileStore profiles;
+    ServerProfileWizard wizard(profiles);
     wizard.show();
     wizard.eNickname->setText(u"x"_s);
     wizard.btnCancel->click();
-    EXPECT_FALSE(wizard.Finished());
+    EXPECT_FALSE(wizard.isFinished());
 }
 
 TEST_F(PublishWindows, ServersWindowFillsAndEditsTheSelectedProfile)
 {
-    JDServerData secure = Site(u"Secure"_s);
-    secure.Secure = true;
-    Store({Site(u"Home"_s), secure});
-    TwinServers servers;
+    ServerProfile secure = site(u"Secure"_s);
+    secure.secure = true;
+    store({site(u"Home"_s), secure});
+    MySitesDialog servers;
     ASSERT_EQ(servers.tvServers->topLevelItemCount(), 2);
     EXPECT_FALSE(servers.fieldGroup->isEnabled());
     EXPECT_FALSE(servers.btnOk->isEnabled());
 
-    const int secureRow = servers.Profiles().IndexOf(u"Secure"_s);
+    const int secureRow = servers.profiles().indexOf(u"Secure"_s);
     servers.tvServers->setCurrentItem(servers.tvServers->topLevelItem(secureRow));
     EXPECT_TRUE(servers.fieldGroup->isEnabled());
     EXPECT_EQ(servers.protocolDrop->currentText(), u"SFTP"_s); // Secure shows SFTP
     EXPECT_EQ(servers.txtHostName->text(), u"Secure.example.org"_s);
 
     servers.txtPort->setText(u"2121"_s);
-    emit servers.protocolDrop->activated(JDServerData::Sftp);
+    emit servers.protocolDrop->activated(ServerProfile::Sftp);
     EXPECT_EQ(servers.txtPort->text(), u"22"_s);
-    emit servers.protocolDrop->activated(JDServerData::FtpSsl);
+    emit servers.protocolDrop->activated(ServerProfile::FtpSsl);
     EXPECT_EQ(servers.txtPort->text(), u"21"_s);
-    JDServerData &p = servers.Profiles().Items()[secureRow];
-    EXPECT_FALSE(p.Secure);
-    EXPECT_EQ(p.Protocol, int(JDServerData::FtpSsl));
-    EXPECT_EQ(p.Port, 21);
+    ServerProfile &p = servers.profiles().items()[secureRow];
+    EXPECT_FALSE(p.secure);
+    EXPECT_EQ(p.protocol, int(ServerProfile::FtpSsl));
+    EXPECT_EQ(p.port, 21);
 
     servers.txtPort->setText(u"abc"_s); // ignored
-    EXPECT_EQ(p.Port, 21);
+    EXPECT_EQ(p.port, 21);
     servers.txtTimeout->setText(u"45"_s);
-    EXPECT_EQ(p.Timeout, 45);
+    EXPECT_EQ(p.timeout, 45);
     servers.chkAnonymous->setChecked(true);
-    EXPECT_EQ(p.Username, u"anonymous"_s);
-    EXPECT_EQ(p.Password, FtpUploader::AnonymousPassword);
+    EXPECT_EQ(p.username, u"anonymous"_s);
+    EXPECT_EQ(p.password, GalleryUploader::AnonymousPassword);
     servers.chkAnonymous->setChecked(false);
-    EXPECT_EQ(p.Username, u"anonymous"_s);
+    EXPECT_EQ(p.username, u"anonymous"_s);
 
-    servers.Button2Click(); // "Close" saves
-    ServerProfiles stored;
+    servers.button2Click(); // "Close" saves
+    ServerProfileStore stored;
     stored.loadProfiles();
-    EXPECT_EQ(stored.Items().at(stored.IndexOf(u"Secure"_s)).Timeout, 45);
+    EXPECT_EQ(stored.items().at(stored.indexOf(u"Secure"_s)).timeout, 45);
 }
 
 TEST_F(PublishWindows, ServersWindowRenamesAndDeletes)
 {
-    Store({Site(u"Home"_s), Site(u"Work"_s)});
-    TwinServers servers;
-    const int home = servers.Profiles().IndexOf(u"Home"_s);
+    store({site(u"Home"_s), site(u"Work"_s)});
+    MySitesDialog servers;
+    const int home = servers.profiles().indexOf(u"Home"_s);
     QTreeWidgetItem *item = servers.tvServers->topLevelItem(home);
     servers.tvServers->setCurrentItem(item);
 
     item->setText(0, u"Work"_s);
-    EXPECT_EQ(MessageBox::LastText(), u"A site with that name already exists, please choose another one."_s);
+    EXPECT_EQ(MessageBox::lastText(), u"A site with that name already exists, please choose another one."_s);
     EXPECT_EQ(item->text(0), u"Home"_s);
-    EXPECT_EQ(servers.Profiles().Items().at(home).ItemName, u"Home"_s);
-    EXPECT_TRUE(servers.Timer2.isActive()); // the editor opens again
+    EXPECT_EQ(servers.profiles().items().at(home).itemName, u"Home"_s);
+    EXPECT_TRUE(servers.timer2.isActive()); // the editor opens again
 
     // A separator would store the profile where it cannot be read back.
     for (const QString &bad : {u"Home/Garden"_s, u"C:\\Sites"_s}) {
         item->setText(0, bad);
-        EXPECT_EQ(MessageBox::LastText(), ServerProfiles::BadNameText);
+        EXPECT_EQ(MessageBox::lastText(), ServerProfileStore::BadNameText);
         EXPECT_EQ(item->text(0), u"Home"_s);
     }
 
     item->setText(0, u"Cottage"_s);
-    EXPECT_EQ(servers.Profiles().Items().at(home).ItemName, u"Cottage"_s);
+    EXPECT_EQ(servers.profiles().items().at(home).itemName, u"Cottage"_s);
     {
         SettingsStore store;
-        QStringList subs = store.SubKeys(ServerProfiles::ProfilesKey);
+        QStringList subs = store.subKeys(ServerProfileStore::ProfilesKey);
         subs.sort();
         EXPECT_EQ(subs, (QStringList{u"Cottage"_s, u"Work"_s}));
     }
 
-    MessageBox::SetNextAnswer(QMessageBox::No);
+    MessageBox::setNextAnswer(QMessageBox::No);
     servers.btnDeleteClick();
-    EXPECT_EQ(servers.Profiles().Count(), 2);
-    EXPECT_EQ(MessageBox::LastText(), u"Are you sure you want to delete the site profile Cottage?"_s);
+    EXPECT_EQ(servers.profiles().count(), 2);
+    EXPECT_EQ(MessageBox::lastText(), u"Are you sure you want to delete the site profile Cottage?"_s);
 
-    MessageBox::SetNextAnswer(QMessageBox::Yes);
+    MessageBox::setNextAnswer(QMessageBox::Yes);
     servers.btnDeleteClick();
-    MessageBox::SetNextAnswer(QMessageBox::Yes);
+    MessageBox::setNextAnswer(QMessageBox::Yes);
     servers.tvServers->setCurrentItem(servers.tvServers->topLevelItem(0));
     servers.btnDeleteClick();
-    EXPECT_EQ(servers.Profiles().Count(), 0);
+    EXPECT_EQ(servers.profiles().count(), 0);
     EXPECT_EQ(servers.tvServers->topLevelItemCount(), 0);
     EXPECT_FALSE(servers.fieldGroup->isEnabled());
     SettingsStore store;
-    EXPECT_TRUE(store.SubKeys(ServerProfiles::ProfilesKey).isEmpty());
+    EXPECT_TRUE(store.subKeys(ServerProfileStore::ProfilesKey).isEmpty());
 }
 
 TEST_F(PublishWindows, ServersWindowWithoutProfilesOpensTheWizardAndAddsItsProfile)
 {
-    TwinServers servers;
+    MySitesDialog servers;
     bool seen = false;
     QTimer::singleShot(0, [&] {
         QTimer::singleShot(0, [&] {
-            if (auto *w = qobject_cast<TwinServerWizard *>(QApplication::activeModalWidget())) {
+            if (auto *w = qobject_cast<ServerProfileWizard *>(QApplication::activeModalWidget())) {
                 seen = true;
                 w->eNickname->setText(u"New"_s);
                 w->btnNext->click();
@@ -270,13 +270,13 @@ TEST_F(PublishWindows, ServersWindowWithoutProfilesOpensTheWizardAndAddsItsProfi
         });
     });
     servers.show();
-    QTRY_VERIFY_WITH_TIMEOUT(servers.Profiles().Count() == 1, 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(servers.profiles().count() == 1, 5000);
     EXPECT_TRUE(seen);
     EXPECT_EQ(servers.tvServers->topLevelItem(0)->text(0), u"New"_s);
-    EXPECT_EQ(servers.SelectedIndex(), 0);
+    EXPECT_EQ(servers.selectedIndex(), 0);
     EXPECT_EQ(servers.txtHostName->text(), u"new.example.org"_s);
     SettingsStore store;
-    EXPECT_TRUE(store.SubKeys(ServerProfiles::ProfilesKey).isEmpty()); // stored at the next save
+    EXPECT_TRUE(store.subKeys(ServerProfileStore::ProfilesKey).isEmpty()); // stored at the next save
     servers.hide();
 }
 
@@ -284,12 +284,12 @@ TEST_F(PublishWindows, ProxyDialogShowsAndStoresSettings)
 {
     {
         SettingsStore store;
-        store.WriteString(ProxySettings::ProxyKey, u"proxyhostname"_s, u"proxy.lan"_s);
-        store.WriteString(ProxySettings::ProxyKey, u"proxytype"_s, u"socks5"_s); // not an item
-        store.WriteString(ProxySettings::ProxyKey, u"proxyport"_s, u"1080"_s);
+        store.writeString(ProxySettings::ProxyKey, u"proxyhostname"_s, u"proxy.lan"_s);
+        store.writeString(ProxySettings::ProxyKey, u"proxytype"_s, u"socks5"_s); // not an item
+        store.writeString(ProxySettings::ProxyKey, u"proxyport"_s, u"1080"_s);
     }
     {
-        TwindowProxy dialog;
+        ProxySettingsDialog dialog;
         dialog.show();
         EXPECT_EQ(dialog.eHost->text(), u"proxy.lan"_s);
         EXPECT_EQ(dialog.ePort->value(), 1080);
@@ -298,60 +298,60 @@ TEST_F(PublishWindows, ProxyDialogShowsAndStoresSettings)
         dialog.btnOkClick();
     }
     ProxySettings stored;
-    ASSERT_TRUE(stored.Load());
-    EXPECT_EQ(stored.Type, QString());
-    EXPECT_EQ(stored.Password, u"s3cret"_s);
+    ASSERT_TRUE(stored.load());
+    EXPECT_EQ(stored.type, QString());
+    EXPECT_EQ(stored.password, u"s3cret"_s);
     {
-        TwindowProxy dialog;
+        ProxySettingsDialog dialog;
         dialog.show();
         EXPECT_EQ(dialog.ePass->text(), u"s3cret"_s);
         dialog.eHost->setText(u"changed"_s);
         dialog.cType->setCurrentIndex(dialog.cType->findText(u"Web Standard"_s));
         dialog.reject();
     }
-    ASSERT_TRUE(stored.Load());
-    EXPECT_EQ(stored.HostName, u"proxy.lan"_s);
+    ASSERT_TRUE(stored.load());
+    EXPECT_EQ(stored.hostName, u"proxy.lan"_s);
 }
 
 TEST_F(PublishWindows, RemoteServerWindowShowsTheLoginAndSiteMessages)
 {
     FtpTestServer server;
-    ASSERT_TRUE(server.IsRunning());
-    TwinFTP ftp;
+    ASSERT_TRUE(server.isRunning());
+    RemoteServerWindow ftp;
     ftp.show();
-    JDServerData wrong = Site(u"Wrong"_s);
-    wrong.HostName = u"127.0.0.1"_s;
-    wrong.Port = server.Port();
+    ServerProfile wrong = site(u"Wrong"_s);
+    wrong.hostName = u"127.0.0.1"_s;
+    wrong.port = server.port();
     EXPECT_FALSE(ftp.connectProfile(wrong));
-    EXPECT_TRUE(MessageBox::ShownTexts().contains(FtpUploader::LoginErrorText));
+    EXPECT_TRUE(MessageBox::shownTexts().contains(GalleryUploader::LoginErrorText));
 
-    JDServerData unknown = Site(u"Unknown"_s);
-    unknown.HostName = u"no-such-host.invalid"_s;
+    ServerProfile unknown = site(u"Unknown"_s);
+    unknown.hostName = u"no-such-host.invalid"_s;
     EXPECT_FALSE(ftp.connectProfile(unknown));
-    EXPECT_EQ(MessageBox::LastText(), FtpUploader::SiteNotFoundText);
+    EXPECT_EQ(MessageBox::lastText(), GalleryUploader::SiteNotFoundText);
     EXPECT_EQ(ftp.lblStatus->text(), u"Error Connecting"_s);
 
-    JDServerData good = Site(u"Good"_s);
-    good.HostName = u"127.0.0.1"_s;
-    good.Port = server.Port();
-    good.Username = u"tester"_s;
-    good.Password = u"secret"_s;
+    ServerProfile good = site(u"Good"_s);
+    good.hostName = u"127.0.0.1"_s;
+    good.port = server.port();
+    good.username = u"tester"_s;
+    good.password = u"secret"_s;
     ASSERT_TRUE(ftp.connectProfile(good));
     EXPECT_EQ(ftp.windowTitle(), u"Remote Server - Good"_s);
     EXPECT_TRUE(ftp.txtLog->toPlainText().contains(u"PASS ****"_s));
-    ftp.CloseClick();
+    ftp.closeClick();
     EXPECT_FALSE(ftp.isVisible());
-    EXPECT_FALSE(ftp.Uploader()->Session()->IsConnected());
+    EXPECT_FALSE(ftp.uploader()->session()->isConnected());
 }
 
 TEST_F(PublishWindows, FilesToUploadListsTheSavedGallery)
 {
     TestAppFolder app;
     QTemporaryDir out;
-    FflashMovie gallery;
-    gallery.ResetAsNewGallery();
-    ASSERT_TRUE(gallery.Save([&](const QString &) { return QString(out.path() + u"/myalbum.xml"_s); }));
-    TwinReqFiles window;
+    GalleryDocument gallery;
+    gallery.resetAsNewGallery();
+    ASSERT_TRUE(gallery.save([&](const QString &) { return QString(out.path() + u"/myalbum.xml"_s); }));
+    FilesToUploadDialog window;
     QStringList listed;
     QString folder;
     QString code;
@@ -364,11 +364,11 @@ TEST_F(PublishWindows, FilesToUploadListsTheSavedGallery)
                     listed << window.lbFiles->item(i)->text();
                 folder = window.lblFolder->text();
                 code = window.txtHtml->toPlainText();
-                window.CopyToClipboardClick();
+                window.copyToClipboardClick();
                 window.reject();
             }
         });
-        window.ShowFor(&gallery);
+        window.showFor(&gallery);
         return seen;
     }();
     ASSERT_TRUE(opened);
@@ -376,7 +376,7 @@ TEST_F(PublishWindows, FilesToUploadListsTheSavedGallery)
     EXPECT_EQ(listed.last(), u"And All Files in the \"Images\" folder"_s);
     EXPECT_TRUE(listed.contains(u"myalbum.html"_s));
     EXPECT_TRUE(listed.contains(u"myalbum.xml"_s));
-    EXPECT_EQ(folder, gallery.GetFolder());
+    EXPECT_EQ(folder, gallery.getFolder());
     EXPECT_FALSE(code.isEmpty());
     EXPECT_EQ(QApplication::clipboard()->text(), code);
 }

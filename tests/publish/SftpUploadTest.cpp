@@ -1,5 +1,5 @@
 #include "SshTestServer.h"
-#include "publish/FtpUploader.h"
+#include "GalleryUploader.h"
 #include "support/TestSupport.h"
 
 #include <QDir>
@@ -28,48 +28,48 @@ private:
 TEST(SftpUpload, UnknownHostKeyIsTrustedOnRequestThenTheGalleryIsUploaded)
 {
     SshTestServer server;
-    ASSERT_TRUE(server.IsRunning()) << server.Error().toStdString();
-    HomeOverride home(server.Home());
+    ASSERT_TRUE(server.isRunning()) << server.error().toStdString();
+    HomeOverride home(server.home());
 
     QTemporaryDir gallery;
     const QStringList files{u"myalbum.html"_s, u"myalbum.xml"_s};
     const QStringList images{u"a_t.jpg"_s, u"a.jpg"_s};
     for (const QString &f : files)
-        WriteFile(gallery.path() + u'/' + f, f.toUtf8());
+        writeFile(gallery.path() + u'/' + f, f.toUtf8());
     for (const QString &f : images)
-        WriteFile(gallery.path() + u"/images/"_s + f, f.toUtf8());
+        writeFile(gallery.path() + u"/images/"_s + f, f.toUtf8());
 
-    JDServerData profile = JDServerData::MakeNew(u"Ssh"_s, u"127.0.0.1"_s, qEnvironmentVariable("USER", u"root"_s),
-                                                 u"unused"_s, server.Root(), false, false);
-    profile.Protocol = JDServerData::Sftp;
-    profile.Port = server.Port();
-    profile.Timeout = 20;
+    ServerProfile profile = ServerProfile::makeNew(u"Ssh"_s, u"127.0.0.1"_s, qEnvironmentVariable("USER", u"root"_s),
+                                                 u"unused"_s, server.root(), false, false);
+    profile.protocol = ServerProfile::Sftp;
+    profile.port = server.port();
+    profile.timeout = 20;
 
     {
-        FtpUploader refused;
-        refused.SetKnownHostsFile(server.KnownHostsFile());
+        GalleryUploader refused;
+        refused.setKnownHostsFile(server.knownHostsFile());
         EXPECT_FALSE(refused.connectProfile(profile));
-        EXPECT_EQ(refused.Session()->UntrustedFingerprint(), server.HostKeyFingerprint());
+        EXPECT_EQ(refused.session()->untrustedFingerprint(), server.hostKeyFingerprint());
     }
 
-    FtpUploader uploader;
-    uploader.SetKnownHostsFile(server.KnownHostsFile());
-    uploader.SetTrustQuestion([](const QString &, const QString &) { return FtpUploader::TrustChoice::Always; });
+    GalleryUploader uploader;
+    uploader.setKnownHostsFile(server.knownHostsFile());
+    uploader.setTrustQuestion([](const QString &, const QString &) { return GalleryUploader::TrustChoice::Always; });
     QStringList log;
-    QObject::connect(&uploader, &FtpUploader::LogLine, [&](const QString &t) { log.append(t); });
+    QObject::connect(&uploader, &GalleryUploader::logLine, [&](const QString &t) { log.append(t); });
     ASSERT_TRUE(uploader.connectProfile(profile)) << log.join(u'\n').toStdString();
-    EXPECT_EQ(profile.TrustedFingerprints, QStringList{server.HostKeyFingerprint()});
-    EXPECT_EQ(uploader.Session()->RemotePath(), server.Root() + u'/');
+    EXPECT_EQ(profile.trustedFingerprints, QStringList{server.hostKeyFingerprint()});
+    EXPECT_EQ(uploader.session()->remotePath(), server.root() + u'/');
 
-    EXPECT_TRUE(uploader.Upload(gallery.path(), files, images).isEmpty()) << log.join(u'\n').toStdString();
+    EXPECT_TRUE(uploader.upload(gallery.path(), files, images).isEmpty()) << log.join(u'\n').toStdString();
     for (const QString &f : files)
-        EXPECT_EQ(ReadFile(server.Root() + u'/' + f), f.toUtf8());
+        EXPECT_EQ(readFile(server.root() + u'/' + f), f.toUtf8());
     for (const QString &f : images)
-        EXPECT_EQ(ReadFile(server.Root() + u"/images/"_s + f), f.toUtf8());
+        EXPECT_EQ(readFile(server.root() + u"/images/"_s + f), f.toUtf8());
 
     log.clear();
-    EXPECT_TRUE(uploader.Upload(gallery.path(), files, images).isEmpty());
+    EXPECT_TRUE(uploader.upload(gallery.path(), files, images).isEmpty());
     EXPECT_TRUE(log.contains(u"NOT UPLOADING FILE EXISTS:  images/a_t.jpg"_s)) << log.join(u'\n').toStdString();
     EXPECT_TRUE(log.contains(u"NOT UPLOADING FILE EXISTS:  images/a.jpg"_s));
-    uploader.Disconnect();
+    uploader.disconnectFromServer();
 }

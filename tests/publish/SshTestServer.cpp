@@ -10,7 +10,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-bool Run(const QString &program, const QStringList &arguments, QString *out = nullptr)
+bool run(const QString &program, const QStringList &arguments, QString *out = nullptr)
 {
     QProcess p;
     p.start(program, arguments);
@@ -26,21 +26,21 @@ bool Run(const QString &program, const QStringList &arguments, QString *out = nu
 SshTestServer::SshTestServer()
 {
     const QString d = m_dir.path();
-    QDir().mkpath(Home() + u"/.ssh"_s);
-    QDir().mkpath(Root());
+    QDir().mkpath(home() + u"/.ssh"_s);
+    QDir().mkpath(root());
     const QString hostKey = d + u"/host_ed25519"_s;
-    const QString clientKey = Home() + u"/.ssh/id_rsa"_s;
-    if (!Run(u"ssh-keygen"_s, {u"-q"_s, u"-t"_s, u"ed25519"_s, u"-N"_s, QString(), u"-f"_s, hostKey})
-        || !Run(u"ssh-keygen"_s, {u"-q"_s, u"-t"_s, u"rsa"_s, u"-b"_s, u"2048"_s, u"-m"_s, u"PEM"_s, u"-N"_s, QString(),
+    const QString clientKey = home() + u"/.ssh/id_rsa"_s;
+    if (!run(u"ssh-keygen"_s, {u"-q"_s, u"-t"_s, u"ed25519"_s, u"-N"_s, QString(), u"-f"_s, hostKey})
+        || !run(u"ssh-keygen"_s, {u"-q"_s, u"-t"_s, u"rsa"_s, u"-b"_s, u"2048"_s, u"-m"_s, u"PEM"_s, u"-N"_s, QString(),
                                   u"-f"_s, clientKey})) {
         m_error = u"ssh-keygen failed"_s;
         return;
     }
     QString listed;
-    Run(u"ssh-keygen"_s, {u"-l"_s, u"-f"_s, hostKey + u".pub"_s}, &listed);
+    run(u"ssh-keygen"_s, {u"-l"_s, u"-f"_s, hostKey + u".pub"_s}, &listed);
     m_fingerprint = listed.section(u' ', 1, 1);
     QFile::copy(clientKey + u".pub"_s, d + u"/authorized_keys"_s);
-    QFile(KnownHostsFile()).open(QIODevice::WriteOnly);
+    QFile(knownHostsFile()).open(QIODevice::WriteOnly);
 
     QTcpServer probe;
     probe.listen(QHostAddress::LocalHost);

@@ -9,5 +9,5 @@ struct TestCertificate
     QString cert;
     QString fingerprint; // "SHA256:AB:CD:...", as the session reports it; empty when openssl failed
 
-    static TestCertificate Make(const QString &folder);
+    static TestCertificate make(const QString &folder);
 };

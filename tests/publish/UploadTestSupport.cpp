@@ -9,21 +9,21 @@ GalleryFolder::GalleryFolder()
       images{u"cover.jpg"_s, u"IMG 1_t.jpg"_s, u"IMG 1.jpg"_s, u"b_t.jpg"_s, u"b.jpg"_s}
 {
     for (const QString &f : files)
-        WriteFile(dir.path() + u'/' + f, FileContent(f));
+        writeFile(dir.path() + u'/' + f, fileContent(f));
     for (const QString &f : images)
-        WriteFile(dir.path() + u"/images/"_s + f, ImageContent(f));
+        writeFile(dir.path() + u"/images/"_s + f, imageContent(f));
 }
 
-Recorder::Recorder(FtpUploader &u)
+Recorder::Recorder(GalleryUploader &u)
 {
-    QObject::connect(&u, &FtpUploader::LogCleared, [this] { log.clear(); });
-    QObject::connect(&u, &FtpUploader::LogLine, [this](const QString &t, int) { log.append(t); });
-    QObject::connect(&u, &FtpUploader::StatusText, [this](const QString &t) { status.append(t); });
-    QObject::connect(&u, &FtpUploader::LoginFailed, [this] { ++loginFailed; });
-    QObject::connect(&u, &FtpUploader::SiteNotFound, [this] { ++siteNotFound; });
+    QObject::connect(&u, &GalleryUploader::logCleared, [this] { log.clear(); });
+    QObject::connect(&u, &GalleryUploader::logLine, [this](const QString &t, int) { log.append(t); });
+    QObject::connect(&u, &GalleryUploader::statusText, [this](const QString &t) { status.append(t); });
+    QObject::connect(&u, &GalleryUploader::loginFailed, [this] { ++loginFailed; });
+    QObject::connect(&u, &GalleryUploader::siteNotFound, [this] { ++siteNotFound; });
 }
 
-QStringList Recorder::Matching(const QString &prefix) const
+QStringList Recorder::matching(const QString &prefix) const
 {
     QStringList out;
     for (const QString &l : log) {
@@ -33,16 +33,16 @@ QStringList Recorder::Matching(const QString &prefix) const
     return out;
 }
 
-JDServerData Profile(int port, int protocol)
+ServerProfile testProfile(int port, int protocol)
 {
-    JDServerData p = JDServerData::MakeNew(u"Test Site"_s, u"127.0.0.1"_s, u"tester"_s, u"secret"_s, {}, false, true);
-    p.Port = port;
-    p.Protocol = protocol;
-    p.Timeout = 20;
+    ServerProfile p = ServerProfile::makeNew(u"Test Site"_s, u"127.0.0.1"_s, u"tester"_s, u"secret"_s, {}, false, true);
+    p.port = port;
+    p.protocol = protocol;
+    p.timeout = 20;
     return p;
 }
 
-QStringList Sorted(QStringList l)
+QStringList sorted(QStringList l)
 {
     l.sort();
     return l;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "publish/FtpUploader.h"
+#include "GalleryUploader.h"
 
 #include <QStringList>
 #include <QTemporaryDir>
@@ -13,10 +13,10 @@ struct GalleryFolder
     QStringList images;
 
     GalleryFolder();
-    QString Path() const { return dir.path(); }
+    QString path() const { return dir.path(); }
     // What a file of the gallery holds, to compare with what arrived on the server.
-    static QByteArray FileContent(const QString &name) { return "top " + name.toUtf8(); }
-    static QByteArray ImageContent(const QString &name) { return QByteArray(3000, 'i') + name.toUtf8(); }
+    static QByteArray fileContent(const QString &name) { return "top " + name.toUtf8(); }
+    static QByteArray imageContent(const QString &name) { return QByteArray(3000, 'i') + name.toUtf8(); }
 };
 
 // Everything the uploader tells its window.
@@ -27,12 +27,12 @@ struct Recorder
     int loginFailed = 0;
     int siteNotFound = 0;
 
-    explicit Recorder(FtpUploader &u);
-    QStringList Matching(const QString &prefix) const;
-    QString LastStatus() const { return status.isEmpty() ? QString() : status.last(); }
+    explicit Recorder(GalleryUploader &u);
+    QStringList matching(const QString &prefix) const;
+    QString lastStatus() const { return status.isEmpty() ? QString() : status.last(); }
 };
 
 // A profile for the test servers' user "tester"/"secret" on 127.0.0.1.
-JDServerData Profile(int port, int protocol = JDServerData::Ftp);
+ServerProfile testProfile(int port, int protocol = ServerProfile::Ftp);
 
-QStringList Sorted(QStringList l);
+QStringList sorted(QStringList l);

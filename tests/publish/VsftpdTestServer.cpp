@@ -15,13 +15,13 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-bool Write(const QString &path, const QString &text)
+bool write(const QString &path, const QString &text)
 {
     QFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(text.toUtf8()) == text.toUtf8().size();
 }
 
-int FreePort()
+int freePort()
 {
     QTcpServer probe;
     probe.listen(QHostAddress::LocalHost);
@@ -32,27 +32,27 @@ int FreePort()
 
 VsftpdTestServer::VsftpdTestServer(Tls tls) : m_anonymous(::geteuid() != 0)
 {
-    QDir().mkpath(Root());
+    QDir().mkpath(root());
     QDir().mkpath(m_dir.path() + u"/empty"_s);
-    if (!MakeCertificate() || !WriteLogin())
+    if (!makeCertificate() || !writeLogin())
         return;
     // The port is free when probed but may be taken before vsftpd binds it; another one then.
-    for (int attempt = 0; attempt < 3 && !IsRunning(); ++attempt) {
-        const int port = FreePort();
-        if (!WriteConfig(tls, port))
+    for (int attempt = 0; attempt < 3 && !isRunning(); ++attempt) {
+        const int port = freePort();
+        if (!writeConfig(tls, port))
             return;
-        Start(port);
+        start(port);
     }
 }
 
 VsftpdTestServer::~VsftpdTestServer()
 {
-    Stop();
+    stop();
 }
 
-bool VsftpdTestServer::MakeCertificate()
+bool VsftpdTestServer::makeCertificate()
 {
-    const TestCertificate certificate = TestCertificate::Make(m_dir.path());
+    const TestCertificate certificate = TestCertificate::make(m_dir.path());
     m_fingerprint = certificate.fingerprint;
     if (m_fingerprint.isEmpty())
         m_error = u"openssl could not make the certificate"_s;
@@ -62,7 +62,7 @@ bool VsftpdTestServer::MakeCertificate()
 // PAM reads its services from /etc/pam.d only; pam_wrapper points it at the temporary folder,
 // where pam_matrix checks the password against a file of our own. The "other" service is there
 // too because PAM loads it as well, and a complaint about it would land on the control connection.
-bool VsftpdTestServer::WriteLogin()
+bool VsftpdTestServer::writeLogin()
 {
     if (m_anonymous)
         return true;
@@ -76,11 +76,11 @@ bool VsftpdTestServer::WriteLogin()
     for (const char *type : {"auth", "account", "session"})
         service += u"%1 required %2/pam_matrix.so passdb=%3\n"_s.arg(QLatin1StringView(type), modules, passdb);
     QDir().mkpath(m_dir.path() + u"/pam.d"_s);
-    return Write(passdb, u"tester:secret:vsftpd\n"_s) && Write(m_dir.path() + u"/pam.d/vsftpd"_s, service)
-        && Write(m_dir.path() + u"/pam.d/other"_s, service);
+    return write(passdb, u"tester:secret:vsftpd\n"_s) && write(m_dir.path() + u"/pam.d/vsftpd"_s, service)
+        && write(m_dir.path() + u"/pam.d/other"_s, service);
 }
 
-bool VsftpdTestServer::WriteConfig(Tls tls, int port)
+bool VsftpdTestServer::writeConfig(Tls tls, int port)
 {
     QString config = QStringLiteral(
         "listen=YES\nlisten_address=127.0.0.1\nlisten_port=%1\nbackground=NO\n"
@@ -97,22 +97,22 @@ bool VsftpdTestServer::WriteConfig(Tls tls, int port)
             "run_as_launching_user=YES\nanonymous_enable=YES\nlocal_enable=NO\nanon_root=%1\n"
             "anon_upload_enable=YES\nanon_mkdir_write_enable=YES\nanon_other_write_enable=YES\n"
             "anon_world_readable_only=NO\nallow_anon_ssl=YES\nforce_anon_logins_ssl=YES\nforce_anon_data_ssl=YES\n")
-                      .arg(Root());
+                      .arg(root());
     } else {
         config += QStringLiteral(
             "anonymous_enable=NO\nlocal_enable=YES\nguest_enable=YES\nguest_username=root\nvirtual_use_local_privs=YES\n"
             "local_root=%1\nchroot_local_user=YES\nallow_writeable_chroot=YES\npam_service_name=vsftpd\n"
             "force_local_logins_ssl=YES\nforce_local_data_ssl=YES\n")
-                      .arg(Root());
+                      .arg(root());
     }
-    if (!Write(m_dir.path() + u"/vsftpd.conf"_s, config)) {
+    if (!write(m_dir.path() + u"/vsftpd.conf"_s, config)) {
         m_error = u"cannot write the vsftpd configuration"_s;
         return false;
     }
     return true;
 }
 
-bool VsftpdTestServer::Start(int port)
+bool VsftpdTestServer::start(int port)
 {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     if (!m_anonymous) {
@@ -141,11 +141,11 @@ bool VsftpdTestServer::Start(int port)
     }
     m_process.waitForFinished(1000);
     m_error = QString::fromUtf8(m_process.readAll());
-    Stop();
+    stop();
     return false;
 }
 
-void VsftpdTestServer::Stop()
+void VsftpdTestServer::stop()
 {
     if (m_process.state() == QProcess::NotRunning)
         return;

@@ -9,8 +9,8 @@
 //
 // Started by root it takes the user "tester"/"secret": a virtual user checked by pam_matrix
 // through pam_wrapper (so no system account and nothing in /etc), writing as root and locked
-// into Root(). vsftpd run by anybody else logs in anonymous users only, so then the login is
-// anonymous with writing allowed, and Root() is the folder the login starts in, not "/".
+// into root(). vsftpd run by anybody else logs in anonymous users only, so then the login is
+// anonymous with writing allowed, and root() is the folder the login starts in, not "/".
 class VsftpdTestServer
 {
 public:
@@ -23,21 +23,21 @@ public:
     explicit VsftpdTestServer(Tls tls);
     ~VsftpdTestServer();
 
-    bool IsRunning() const { return m_port > 0; }
-    int Port() const { return m_port; }
-    QString Root() const { return m_dir.path() + QStringLiteral("/root"); }
+    bool isRunning() const { return m_port > 0; }
+    int port() const { return m_port; }
+    QString root() const { return m_dir.path() + QStringLiteral("/root"); }
     // "SHA256:AB:CD:..." of the server's certificate.
-    QString CertificateFingerprint() const { return m_fingerprint; }
+    QString certificateFingerprint() const { return m_fingerprint; }
     // True when the server takes anonymous logins only (see above).
-    bool Anonymous() const { return m_anonymous; }
-    QString Error() const { return m_error; }
+    bool anonymous() const { return m_anonymous; }
+    QString error() const { return m_error; }
 
 private:
-    bool MakeCertificate();
-    bool WriteLogin();
-    bool WriteConfig(Tls tls, int port);
-    bool Start(int port);
-    void Stop();
+    bool makeCertificate();
+    bool writeLogin();
+    bool writeConfig(Tls tls, int port);
+    bool start(int port);
+    void stop();
 
     QTemporaryDir m_dir;
     QProcess m_process;

@@ -59,6 +59,8 @@ def main():
     handler.authorizer = auth
     handler.passive_ports = None
     handler.banner = "Fotovia test server ready."
+    # A refused login answers at once instead of after pyftpdlib's default three seconds.
+    handler.auth_failed_timeout = 0
     if args.no_mlsd:
         handler.proto_cmds = {k: v for k, v in handler.proto_cmds.items() if k != "MLSD"}
 

@@ -7,7 +7,7 @@
 
 using namespace Qt::StringLiterals;
 
-QString WriteFile(const QString &path, const QByteArray &content)
+QString writeFile(const QString &path, const QByteArray &content)
 {
     QDir().mkpath(QFileInfo(path).absolutePath());
     QFile file(path);
@@ -16,26 +16,26 @@ QString WriteFile(const QString &path, const QByteArray &content)
     return path;
 }
 
-QByteArray ReadFile(const QString &path)
+QByteArray readFile(const QString &path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-QString TestDataPath(const QString &name)
+QString testDataPath(const QString &name)
 {
     return QStringLiteral(FOTOVIA_TEST_DATA) + u'/' + name;
 }
 
-QString BuiltAppFolder()
+QString builtAppFolder()
 {
     return QStringLiteral(FOTOVIA_APP_DIR) + u'/';
 }
 
-ProcessResult RunProgram(const QString &program, const QStringList &arguments, int timeoutMs)
+ProcessResult runProgram(const QString &program, const QStringList &arguments, int timeoutMs)
 {
     QProcess process;
-    process.start(BuiltAppFolder() + program, arguments);
+    process.start(builtAppFolder() + program, arguments);
     ProcessResult result;
     if (!process.waitForFinished(timeoutMs)) {
         process.kill();
@@ -48,14 +48,14 @@ ProcessResult RunProgram(const QString &program, const QStringList &arguments, i
     return result;
 }
 
-#include "app/AppFolders.h"
+#include "AppFolders.h"
 
 TestAppFolder::TestAppFolder()
 {
-    const QString built = BuiltAppFolder();
+    const QString built = builtAppFolder();
     for (const QString &file : {u"background sounds/butteryLoop1.mp3"_s, u"mouseover sounds/default.mp3"_s}) {
-        QDir().mkpath(QFileInfo(Path(file)).absolutePath());
-        QFile::copy(built + file, Path(file));
+        QDir().mkpath(QFileInfo(path(file)).absolutePath());
+        QFile::copy(built + file, path(file));
     }
-    AppFolders::Setup(Path());
+    AppFolders::setup(path());
 }

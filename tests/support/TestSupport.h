@@ -12,10 +12,10 @@ inline void PrintTo(const QStringList &list, std::ostream *os) { *os << '[' << l
 QT_END_NAMESPACE
 
 // Writes a file (creating its folder); returns its path.
-QString WriteFile(const QString &path, const QByteArray &content = "x");
-QByteArray ReadFile(const QString &path);
-QString TestDataPath(const QString &name);
-QString BuiltAppFolder();
+QString writeFile(const QString &path, const QByteArray &content = "x");
+QByteArray readFile(const QString &path);
+QString testDataPath(const QString &name);
+QString builtAppFolder();
 
 struct ProcessResult
 {
@@ -24,7 +24,7 @@ struct ProcessResult
     QString err;
 };
 // Runs a program of the build's application folder and waits for it.
-ProcessResult RunProgram(const QString &program, const QStringList &arguments, int timeoutMs = 60000);
+ProcessResult runProgram(const QString &program, const QStringList &arguments, int timeoutMs = 60000);
 
 #include <QTemporaryDir>
 
@@ -34,7 +34,7 @@ class TestAppFolder
 {
 public:
     TestAppFolder();
-    QString Path(const QString &name = {}) const { return m_dir.path() + u'/' + name; }
+    QString path(const QString &name = {}) const { return m_dir.path() + u'/' + name; }
 
 private:
     QTemporaryDir m_dir;

@@ -1,29 +1,29 @@
 #include "WindowTestSupport.h"
 
 #include "support/TestSupport.h"
-#include "albums/FThummnailCatagory.h"
-#include "app/AppFolders.h"
-#include "app/AppState.h"
-#include "app/ArrowKeyHandler.h"
-#include "app/FileDialog.h"
-#include "app/MessageBox.h"
-#include "app/SettingsStore.h"
-#include "app/ProjectLinks.h"
-#include "app/TwMain.h"
-#include "app/TwinAbout.h"
-#include "app/Utils.h"
-#include "components/FflashButtonClass.h"
-#include "components/FflashImageDisplay.h"
-#include "components/FflashThumbnailerClass.h"
-#include "components/GalleryCanvas.h"
-#include "panels/TComponentPanel.h"
-#include "panels/TGalleryPanel.h"
-#include "panels/TThumbnailPanel.h"
-#include "publish/JDServerData.h"
-#include "publish/ServerProfiles.h"
-#include "publish/TwinReqFiles.h"
-#include "publish/TwinServers.h"
-#include "tips/TwinTips.h"
+#include "Album.h"
+#include "AppFolders.h"
+#include "AppState.h"
+#include "NudgeKeyFilter.h"
+#include "FileDialog.h"
+#include "MessageBox.h"
+#include "SettingsStore.h"
+#include "ProjectLinks.h"
+#include "MainWindow.h"
+#include "AboutDialog.h"
+#include "Utils.h"
+#include "GalleryButton.h"
+#include "ImageDisplay.h"
+#include "ThumbnailStrip.h"
+#include "GalleryCanvas.h"
+#include "ComponentPanel.h"
+#include "GallerySettingsPanel.h"
+#include "ThumbnailCellPanel.h"
+#include "ServerProfile.h"
+#include "ServerProfileStore.h"
+#include "FilesToUploadDialog.h"
+#include "MySitesDialog.h"
+#include "TipsDialog.h"
 
 #include <QAction>
 #include <QApplication>
@@ -63,73 +63,73 @@ protected:
         if (HasFatalFailure())
             return;
         // The default sounds, so that galleries get real working copies.
-        WriteFile(AppPath(u"mouseover sounds/default.mp3"_s), "click");
-        WriteFile(AppPath(u"background sounds/butteryLoop1.mp3"_s), "loop");
-        m_window = std::make_unique<TwMain>();
+        writeFile(appPath(u"mouseover sounds/default.mp3"_s), "click");
+        writeFile(appPath(u"background sounds/butteryLoop1.mp3"_s), "loop");
+        m_window = std::make_unique<MainWindow>();
         m_window->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(m_window.get()));
     }
     void TearDown() override
     {
         // No question on the way out.
-        if (FflashMovie *gallery = AppState::CurrentGallery)
-            gallery->SetModified(false);
+        if (GalleryDocument *gallery = AppState::CurrentGallery)
+            gallery->setModified(false);
         m_window.reset();
         WindowTest::TearDown();
     }
 
-    FflashMovie *Gallery() const { return m_window->Gallery(); }
+    GalleryDocument *gallery() const { return m_window->gallery(); }
 
     // A change the user made, so that discarding the gallery asks first.
-    void Touch()
+    void touch()
     {
-        Gallery()->SetFillColor(Colors::Red);
-        ASSERT_TRUE(Gallery()->Modified());
+        gallery()->setFillColor(Colors::Red);
+        ASSERT_TRUE(gallery()->modified());
     }
 
-    bool Activate()
+    bool activate()
     {
         m_window->activateWindow();
         return QTest::qWaitForWindowActive(m_window.get());
     }
 
-    std::unique_ptr<TwMain> m_window;
+    std::unique_ptr<MainWindow> m_window;
 };
 
 TEST_F(MainWindowTest, FirstShowBuildsTheNewGalleryOnTheCanvas)
 {
-    ASSERT_NE(Gallery(), nullptr);
-    EXPECT_EQ(AppState::CurrentGallery, Gallery());
-    EXPECT_FALSE(Gallery()->Modified());
+    ASSERT_NE(gallery(), nullptr);
+    EXPECT_EQ(AppState::CurrentGallery, gallery());
+    EXPECT_FALSE(gallery()->modified());
     EXPECT_FALSE(AppState::UpdatingPanels);
     EXPECT_EQ(m_window->windowTitle(), u"Fotovia"_s);
-    EXPECT_EQ(m_window->Canvas()->Gallery(), Gallery());
-    EXPECT_EQ(m_window->Canvas()->size(), QSize(500, 462));
-    EXPECT_EQ(Gallery()->ThumbnailStrip()->Albums().size(), 1);
-    EXPECT_EQ(Gallery()->ImageDisplay()->Bounds(), QRect(10, 10, 480, 360));
-    EXPECT_EQ(m_window->PageControl()->currentIndex(), 0);
-    EXPECT_EQ(m_window->PageControl()->tabText(0), u"Gallery Settings"_s);
-    EXPECT_EQ(m_window->PageControl()->tabText(1), u"Layout"_s);
-    EXPECT_EQ(m_window->MainPanel()->Gallery(), Gallery());
+    EXPECT_EQ(m_window->canvas()->gallery(), gallery());
+    EXPECT_EQ(m_window->canvas()->size(), QSize(500, 462));
+    EXPECT_EQ(gallery()->thumbnailStrip()->albums().size(), 1);
+    EXPECT_EQ(gallery()->imageDisplay()->bounds(), QRect(10, 10, 480, 360));
+    EXPECT_EQ(m_window->pageControl()->currentIndex(), 0);
+    EXPECT_EQ(m_window->pageControl()->tabText(0), u"Gallery Settings"_s);
+    EXPECT_EQ(m_window->pageControl()->tabText(1), u"Layout"_s);
+    EXPECT_EQ(m_window->mainPanel()->gallery(), gallery());
     EXPECT_GE(m_window->minimumWidth(), 618);
     EXPECT_GE(m_window->minimumHeight(), 500);
-    EXPECT_TRUE(MessageBox::ShownTexts().isEmpty());
+    EXPECT_TRUE(MessageBox::shownTexts().isEmpty());
 }
 
 TEST_F(MainWindowTest, ActionsCarryTheirCaptionsHintsAndShortcuts)
 {
     struct Row { QAction *action; QString caption; QString hint; QString shortcut; };
     const Row rows[] = {
-        {m_window->ActionNew(), u"&New"_s, u"New"_s, u"Ctrl+N"_s},
-        {m_window->ActionOpen(), u"&Open"_s, u"Open a File"_s, u"Ctrl+O"_s},
-        {m_window->ActionSaveAs(), u"&Save"_s, u"Save"_s, u"Ctrl+S"_s},
-        {m_window->ActionPublish(), u"&Upload"_s, u"Upload to your Website"_s, u"Ctrl+U"_s},
-        {m_window->ActionPreview(), u"&Preview"_s, u"Preview Flash"_s, u"Ctrl+P"_s},
-        {m_window->ActionHelp(), u"&Help"_s, u"Display the Help File"_s, u"F1"_s},
-        {m_window->ActionGetHTML(), u"Get Co&de"_s, u"Get the HTML code"_s, u"Ctrl+D"_s},
-        {m_window->ActionAlbums(), u"Create/Edit Album"_s, u"Create and Edit your Photo Albums"_s, QString()},
-        {m_window->ActionExit(), u"Exit"_s, QString(), QString()},
-        {m_window->ActionShowReqFiles(), u"Required Files"_s, QString(), QString()},
+        {m_window->actionNew(), u"&New"_s, u"New"_s, u"Ctrl+N"_s},
+        {m_window->actionOpen(), u"&Open"_s, u"Open a File"_s, u"Ctrl+O"_s},
+        {m_window->actionSaveAs(), u"&Save"_s, u"Save"_s, u"Ctrl+S"_s},
+        {m_window->actionPublish(), u"&Upload"_s, u"Upload to your Website"_s, u"Ctrl+U"_s},
+        {m_window->actionPreview(), u"&Preview"_s, u"Preview Flash"_s, u"Ctrl+P"_s},
+        {m_window->actionHelp(), u"&Help"_s, u"Display the Help File"_s, u"F1"_s},
+        {m_window->actionGetHTML(), u"Get Co&de"_s, u"Get the HTML code"_s, u"Ctrl+D"_s},
+        {m_window->actionAlbums(), u"Create/Edit Album"_s, u"Create and Edit your Photo Albums"_s, QString()},
+        {m_window->actionExit(), u"Exit"_s, QString(), QString()},
+        {m_window->actionShowReqFiles(), u"Required Files"_s, QString(), QString()},
     };
     for (const Row &row : rows) {
         EXPECT_EQ(row.action->text(), row.caption);
@@ -140,10 +140,10 @@ TEST_F(MainWindowTest, ActionsCarryTheirCaptionsHintsAndShortcuts)
     }
 
     QStringList toolbar;
-    for (QAction *action : m_window->ToolBar()->actions())
+    for (QAction *action : m_window->toolBar()->actions())
         toolbar << (action->isSeparator() ? u"|"_s : action->iconText());
     EXPECT_EQ(toolbar.join(u','), u"New,Open,Save,|,Create/Edit Album,|,Preview,Upload"_s);
-    EXPECT_EQ(m_window->ToolBar()->iconSize(), QSize(48, 48));
+    EXPECT_EQ(m_window->toolBar()->iconSize(), QSize(48, 48));
 
     QStringList menus;
     for (QAction *menu : m_window->menuBar()->actions()) {
@@ -154,20 +154,20 @@ TEST_F(MainWindowTest, ActionsCarryTheirCaptionsHintsAndShortcuts)
     }
     EXPECT_EQ(menus, QStringList({u"&File: &New,&Open,&Save,-,Exit"_s,
                                   u"&Help: &Help,Online Help,Contact Us,-,Show Tips on Startup,-,About"_s}));
-    EXPECT_TRUE(m_window->ShowTipsonStartup1()->isCheckable());
+    EXPECT_TRUE(m_window->showTipsonStartup1()->isCheckable());
 }
 
 TEST_F(MainWindowTest, NewOnAnUntouchedGalleryAsksNothing)
 {
-    QPointer<FflashMovie> before = Gallery();
-    m_window->ActionNew()->trigger();
+    QPointer<GalleryDocument> before = gallery();
+    m_window->actionNew()->trigger();
     EXPECT_TRUE(before.isNull()) << "the old gallery is freed";
-    ASSERT_NE(Gallery(), nullptr);
-    EXPECT_FALSE(Gallery()->Modified());
-    EXPECT_FALSE(MessageBox::ShownTexts().contains(SaveQuestion));
-    EXPECT_EQ(m_window->Canvas()->Gallery(), Gallery());
+    ASSERT_NE(gallery(), nullptr);
+    EXPECT_FALSE(gallery()->modified());
+    EXPECT_FALSE(MessageBox::shownTexts().contains(SaveQuestion));
+    EXPECT_EQ(m_window->canvas()->gallery(), gallery());
     // The second gallery of the run gets fresh working names for the default sounds.
-    EXPECT_EQ(Gallery()->MouseOverSoundName(), u"default(2).mp3"_s);
+    EXPECT_EQ(gallery()->mouseOverSoundName(), u"default(2).mp3"_s);
 }
 
 // The save question in all its answers, for every command that discards the gallery.
@@ -195,56 +195,56 @@ class SaveQueryTest : public MainWindowTest, public ::testing::WithParamInterfac
 TEST_P(SaveQueryTest, AnswerDecidesWhetherTheCommandGoesOn)
 {
     const QueryCase c = GetParam();
-    Touch();
-    QPointer<FflashMovie> before = Gallery();
-    const QString savePath = TempPath(u"saved/mine.xml"_s);
-    QDir().mkpath(TempPath(u"saved"_s));
+    touch();
+    QPointer<GalleryDocument> before = gallery();
+    const QString savePath = tempPath(u"saved/mine.xml"_s);
+    QDir().mkpath(tempPath(u"saved"_s));
 
     switch (c.answer) {
     case Answer::No:
-        MessageBox::SetNextAnswer(QMessageBox::No);
+        MessageBox::setNextAnswer(QMessageBox::No);
         break;
     case Answer::Cancel:
-        MessageBox::SetNextAnswer(QMessageBox::Cancel);
+        MessageBox::setNextAnswer(QMessageBox::Cancel);
         break;
     case Answer::YesChooserCancelled:
-        MessageBox::SetNextAnswer(QMessageBox::Yes);
-        FileDialog::SetNextCancel();
+        MessageBox::setNextAnswer(QMessageBox::Yes);
+        FileDialog::setNextCancel();
         break;
     case Answer::YesSaved:
-        MessageBox::SetNextAnswer(QMessageBox::Yes);
-        FileDialog::SetNextFileName(savePath);
+        MessageBox::setNextAnswer(QMessageBox::Yes);
+        FileDialog::setNextFileName(savePath);
         break;
     case Answer::YesSaveFails:
-        MessageBox::SetNextAnswer(QMessageBox::Yes);
-        FileDialog::SetNextFileName(TempPath(u"missing/folder/mine.xml"_s));
+        MessageBox::setNextAnswer(QMessageBox::Yes);
+        FileDialog::setNextFileName(tempPath(u"missing/folder/mine.xml"_s));
         break;
     }
     if (c.command == Command::Open)
-        FileDialog::SetNextFileName(TestDataPath(u"new-gallery.xml"_s));
+        FileDialog::setNextFileName(testDataPath(u"new-gallery.xml"_s));
 
     switch (c.command) {
-    case Command::New: m_window->ActionNew()->trigger(); break;
-    case Command::Open: m_window->ActionOpen()->trigger(); break;
+    case Command::New: m_window->actionNew()->trigger(); break;
+    case Command::Open: m_window->actionOpen()->trigger(); break;
     case Command::Close: m_window->close(); break;
-    case Command::Exit: m_window->ActionExit()->trigger(); break;
+    case Command::Exit: m_window->actionExit()->trigger(); break;
     }
 
-    EXPECT_EQ(MessageBox::ShownTexts().count(SaveQuestion), 1);
+    EXPECT_EQ(MessageBox::shownTexts().count(SaveQuestion), 1);
     EXPECT_EQ(QFileInfo::exists(savePath), c.answer == Answer::YesSaved);
     if (c.command == Command::Close || c.command == Command::Exit) {
         EXPECT_EQ(m_window->isVisible(), !c.goesOn);
-        EXPECT_EQ(Gallery() == nullptr, c.goesOn);
+        EXPECT_EQ(gallery() == nullptr, c.goesOn);
     } else {
         EXPECT_EQ(before.isNull(), c.goesOn);
-        EXPECT_NE(Gallery(), nullptr);
+        EXPECT_NE(gallery(), nullptr);
     }
     if (!c.goesOn) {
-        EXPECT_EQ(Gallery(), before.data());
-        EXPECT_TRUE(Gallery()->Modified()) << "the changes are still there";
+        EXPECT_EQ(gallery(), before.data());
+        EXPECT_TRUE(gallery()->modified()) << "the changes are still there";
     }
     if (c.command == Command::Open && c.goesOn) {
-        EXPECT_EQ(Gallery()->BaseName(), u"new-gallery"_s);
+        EXPECT_EQ(gallery()->baseName(), u"new-gallery"_s);
     }
 }
 
@@ -269,160 +269,160 @@ INSTANTIATE_TEST_SUITE_P(AllCommands, SaveQueryTest, ::testing::Values(
 
 TEST_F(MainWindowTest, ExitAndCloseWithoutChangesAskNothing)
 {
-    m_window->ActionExit()->trigger();
+    m_window->actionExit()->trigger();
     EXPECT_FALSE(m_window->isVisible());
-    EXPECT_TRUE(MessageBox::ShownTexts().isEmpty());
+    EXPECT_TRUE(MessageBox::shownTexts().isEmpty());
     EXPECT_EQ(AppState::CurrentGallery, nullptr);
 }
 
 TEST_F(MainWindowTest, SaveProposesMyAlbumAndThenTheGallerysOwnFile)
 {
     // A save cancelled in its chooser writes nothing and keeps the changes.
-    Touch();
-    FileDialog::SetNextCancel();
-    m_window->ActionSaveAs()->trigger();
-    EXPECT_TRUE(FileDialog::LastStartPath().endsWith(u"/myalbum.xml"_s)) << FileDialog::LastStartPath().toStdString();
-    EXPECT_TRUE(Gallery()->Modified());
+    touch();
+    FileDialog::setNextCancel();
+    m_window->actionSaveAs()->trigger();
+    EXPECT_TRUE(FileDialog::lastStartPath().endsWith(u"/myalbum.xml"_s)) << FileDialog::lastStartPath().toStdString();
+    EXPECT_TRUE(gallery()->modified());
 
-    const QString path = TempPath(u"out/gallery.xml"_s);
-    QDir().mkpath(TempPath(u"out"_s));
-    FileDialog::SetNextFileName(path);
-    m_window->ActionSaveAs()->trigger();
+    const QString path = tempPath(u"out/gallery.xml"_s);
+    QDir().mkpath(tempPath(u"out"_s));
+    FileDialog::setNextFileName(path);
+    m_window->actionSaveAs()->trigger();
     EXPECT_TRUE(QFileInfo::exists(path));
-    EXPECT_TRUE(QFileInfo::exists(TempPath(u"out/gallery.html"_s)));
-    EXPECT_FALSE(Gallery()->Modified());
-    EXPECT_EQ(Gallery()->BaseName(), u"gallery"_s);
+    EXPECT_TRUE(QFileInfo::exists(tempPath(u"out/gallery.html"_s)));
+    EXPECT_FALSE(gallery()->modified());
+    EXPECT_EQ(gallery()->baseName(), u"gallery"_s);
 
-    FileDialog::SetNextCancel();
-    m_window->ActionSaveAs()->trigger();
-    EXPECT_EQ(QFileInfo(FileDialog::LastStartPath()).absoluteFilePath(), QFileInfo(path).absoluteFilePath());
+    FileDialog::setNextCancel();
+    m_window->actionSaveAs()->trigger();
+    EXPECT_EQ(QFileInfo(FileDialog::lastStartPath()).absoluteFilePath(), QFileInfo(path).absoluteFilePath());
 
     // A new gallery's chooser starts in the folder of the last save.
-    m_window->ActionNew()->trigger();
-    FileDialog::SetNextCancel();
-    m_window->ActionSaveAs()->trigger();
-    EXPECT_EQ(QFileInfo(FileDialog::LastStartPath()).absoluteFilePath(), QFileInfo(TempPath(u"out/myalbum.xml"_s)).absoluteFilePath());
+    m_window->actionNew()->trigger();
+    FileDialog::setNextCancel();
+    m_window->actionSaveAs()->trigger();
+    EXPECT_EQ(QFileInfo(FileDialog::lastStartPath()).absoluteFilePath(), QFileInfo(tempPath(u"out/myalbum.xml"_s)).absoluteFilePath());
 }
 
 TEST_F(MainWindowTest, SavesAndRequiredFilesShowTheFilesToUpload)
 {
     // Never saved: "Required Files" saves first; the save's own showing is the only one.
-    FileDialog::SetNextFileName(TempPath(u"site.xml"_s));
-    m_window->ActionShowReqFiles()->trigger();
+    FileDialog::setNextFileName(tempPath(u"site.xml"_s));
+    m_window->actionShowReqFiles()->trigger();
     EXPECT_EQ(m_filesWindow.shown, 1);
-    TwinReqFiles *files = m_window->FilesWindow();
+    FilesToUploadDialog *files = m_window->filesWindow();
     ASSERT_NE(files, nullptr);
     EXPECT_TRUE(files->txtHtml->toPlainText().contains(u"site.swf"_s)) << files->txtHtml->toPlainText().toStdString();
     ASSERT_GT(files->lbFiles->count(), 2);
     EXPECT_EQ(files->lbFiles->item(files->lbFiles->count() - 1)->text(), u"And All Files in the \"Images\" folder"_s);
 
-    m_window->ActionShowReqFiles()->trigger();
+    m_window->actionShowReqFiles()->trigger();
     EXPECT_EQ(m_filesWindow.shown, 2);
-    Touch();
-    FileDialog::SetNextFileName(TempPath(u"site.xml"_s));
-    m_window->ActionSaveAs()->trigger();
-    EXPECT_FALSE(Gallery()->Modified());
+    touch();
+    FileDialog::setNextFileName(tempPath(u"site.xml"_s));
+    m_window->actionSaveAs()->trigger();
+    EXPECT_FALSE(gallery()->modified());
     EXPECT_EQ(m_filesWindow.shown, 3);
 }
 
 TEST_F(MainWindowTest, UploadOpensMySitesOnlyForASavedUnchangedGallery)
 {
-    ServerProfiles stored;
-    stored.addProfile(JDServerData::MakeNew(u"Home"_s, u"ftp.example.org"_s, u"me"_s, u"pw"_s, {}, false, true));
+    ServerProfileStore stored;
+    stored.addProfile(ServerProfile::makeNew(u"Home"_s, u"ftp.example.org"_s, u"me"_s, u"pw"_s, {}, false, true));
     ASSERT_TRUE(stored.saveProfiles());
 
-    Touch();
-    FileDialog::SetNextCancel();
-    m_window->ActionPublish()->trigger();
-    EXPECT_FALSE(TwinServers::Instance(m_window.get())->isVisible());
+    touch();
+    FileDialog::setNextCancel();
+    m_window->actionPublish()->trigger();
+    EXPECT_FALSE(MySitesDialog::instance(m_window.get())->isVisible());
 
-    FileDialog::SetNextFileName(TempPath(u"up.xml"_s));
-    m_window->ActionPublish()->trigger();
-    TwinServers *servers = TwinServers::Instance(m_window.get());
+    FileDialog::setNextFileName(tempPath(u"up.xml"_s));
+    m_window->actionPublish()->trigger();
+    MySitesDialog *servers = MySitesDialog::instance(m_window.get());
     EXPECT_TRUE(servers->isVisible());
     EXPECT_EQ(servers->tvServers->topLevelItemCount(), 1);
-    EXPECT_TRUE(Gallery()->UploadFiles.contains(u"up.xml"_s));
+    EXPECT_TRUE(gallery()->uploadFiles.contains(u"up.xml"_s));
     servers->hide();
 }
 
 TEST_F(MainWindowTest, SaveThatFailsIsReportedAndKeepsTheChanges)
 {
-    Touch();
-    FileDialog::SetNextFileName(TempPath(u"no/such/folder/g.xml"_s));
-    m_window->ActionSaveAs()->trigger();
-    EXPECT_TRUE(Gallery()->Modified());
-    EXPECT_EQ(MessageBox::ShownTexts().size(), 1);
+    touch();
+    FileDialog::setNextFileName(tempPath(u"no/such/folder/g.xml"_s));
+    m_window->actionSaveAs()->trigger();
+    EXPECT_TRUE(gallery()->modified());
+    EXPECT_EQ(MessageBox::shownTexts().size(), 1);
 }
 
 TEST_F(MainWindowTest, OpenStartsInDocumentsThenInTheFolderOfTheLastFile)
 {
-    FileDialog::SetNextCancel();
-    m_window->ActionOpen()->trigger();
-    EXPECT_EQ(IncludeTrailingSlash(FileDialog::LastStartPath()), MyDocumentsFolder());
+    FileDialog::setNextCancel();
+    m_window->actionOpen()->trigger();
+    EXPECT_EQ(includeTrailingSlash(FileDialog::lastStartPath()), myDocumentsFolder());
 
-    FileDialog::SetNextFileName(TestDataPath(u"new-gallery.xml"_s));
-    m_window->ActionOpen()->trigger();
-    FileDialog::SetNextCancel();
-    m_window->ActionOpen()->trigger();
-    EXPECT_EQ(QDir::cleanPath(FileDialog::LastStartPath()), QDir::cleanPath(TestDataPath(QString())));
+    FileDialog::setNextFileName(testDataPath(u"new-gallery.xml"_s));
+    m_window->actionOpen()->trigger();
+    FileDialog::setNextCancel();
+    m_window->actionOpen()->trigger();
+    EXPECT_EQ(QDir::cleanPath(FileDialog::lastStartPath()), QDir::cleanPath(testDataPath(QString())));
 }
 
 TEST_F(MainWindowTest, OpenEmptiesTheWorkingFoldersOnlyWhenAFileIsChosen)
 {
-    const QString stale = WriteFile(AppFolders::ImagesWorkFolder() + u"stale.jpg"_s);
-    FileDialog::SetNextCancel();
-    m_window->ActionOpen()->trigger();
+    const QString stale = writeFile(AppFolders::imagesWorkFolder() + u"stale.jpg"_s);
+    FileDialog::setNextCancel();
+    m_window->actionOpen()->trigger();
     EXPECT_TRUE(QFileInfo::exists(stale)) << "a cancelled Open keeps the open gallery's files";
 
-    FileDialog::SetNextFileName(TestDataPath(u"new-gallery.xml"_s));
-    m_window->ActionOpen()->trigger();
+    FileDialog::setNextFileName(testDataPath(u"new-gallery.xml"_s));
+    m_window->actionOpen()->trigger();
     EXPECT_FALSE(QFileInfo::exists(stale));
-    EXPECT_FALSE(Gallery()->Modified());
-    EXPECT_EQ(Gallery()->ThumbnailStrip()->Albums().size(), 1);
-    EXPECT_EQ(m_window->PageControl()->currentIndex(), 0);
-    EXPECT_TRUE(MessageBox::ShownTexts().isEmpty());
+    EXPECT_FALSE(gallery()->modified());
+    EXPECT_EQ(gallery()->thumbnailStrip()->albums().size(), 1);
+    EXPECT_EQ(m_window->pageControl()->currentIndex(), 0);
+    EXPECT_TRUE(MessageBox::shownTexts().isEmpty());
     // The fresh working folder gives the sounds their plain names again.
-    EXPECT_EQ(Gallery()->MouseOverSoundName(), u"default.mp3"_s);
+    EXPECT_EQ(gallery()->mouseOverSoundName(), u"default.mp3"_s);
 }
 
 TEST_F(MainWindowTest, OpenOfAFileThatIsNoGallerySaysSo)
 {
-    const QString path = WriteFile(TempPath(u"other.xml"_s), "<?xml version=\"1.0\"?><something/>");
-    FileDialog::SetNextFileName(path);
-    m_window->ActionOpen()->trigger();
-    EXPECT_EQ(MessageBox::ShownTexts(), QStringList{u"This file cannot be opened in Fotovia!"_s});
-    ASSERT_NE(Gallery(), nullptr);
-    EXPECT_FALSE(Gallery()->Modified());
-    EXPECT_EQ(Gallery()->BaseName(), u"other"_s);
+    const QString path = writeFile(tempPath(u"other.xml"_s), "<?xml version=\"1.0\"?><something/>");
+    FileDialog::setNextFileName(path);
+    m_window->actionOpen()->trigger();
+    EXPECT_EQ(MessageBox::shownTexts(), QStringList{u"This file cannot be opened in Fotovia!"_s});
+    ASSERT_NE(gallery(), nullptr);
+    EXPECT_FALSE(gallery()->modified());
+    EXPECT_EQ(gallery()->baseName(), u"other"_s);
 
     // A malformed file: the same message, then the parser's.
-    MessageBox::ClearHistory();
-    FileDialog::SetNextFileName(WriteFile(TempPath(u"broken.xml"_s), "<pelliconimagegallery><imagegallery"));
-    m_window->ActionOpen()->trigger();
-    ASSERT_EQ(MessageBox::ShownTexts().size(), 2);
-    EXPECT_EQ(MessageBox::ShownTexts().first(), u"This file cannot be opened in Fotovia!"_s);
+    MessageBox::clearHistory();
+    FileDialog::setNextFileName(writeFile(tempPath(u"broken.xml"_s), "<pelliconimagegallery><imagegallery"));
+    m_window->actionOpen()->trigger();
+    ASSERT_EQ(MessageBox::shownTexts().size(), 2);
+    EXPECT_EQ(MessageBox::shownTexts().first(), u"This file cannot be opened in Fotovia!"_s);
 }
 
 TEST_F(MainWindowTest, OpenNamesThePhotosThatCannotBeReadInOneMessage)
 {
-    WriteFile(TempPath(u"site/images/a.jpg"_s), "spoilt");
-    WriteFile(TempPath(u"site/images/b.jpg"_s), "spoilt too");
-    const QString path = WriteFile(TempPath(u"site/g.xml"_s),
+    writeFile(tempPath(u"site/images/a.jpg"_s), "spoilt");
+    writeFile(tempPath(u"site/images/b.jpg"_s), "spoilt too");
+    const QString path = writeFile(tempPath(u"site/g.xml"_s),
         "<?xml version=\"1.0\"?><pelliconimagegallery><imagegallery><thumbnailer myname=\"thumbs1\" "
         "bigimage1=\"images/a.jpg\" bigimage2=\"images/b.jpg\"/></imagegallery></pelliconimagegallery>");
-    FileDialog::SetNextFileName(path);
-    m_window->ActionOpen()->trigger();
-    ASSERT_EQ(MessageBox::ShownTexts().size(), 1);
-    const QString text = MessageBox::ShownTexts().first();
+    FileDialog::setNextFileName(path);
+    m_window->actionOpen()->trigger();
+    ASSERT_EQ(MessageBox::shownTexts().size(), 1);
+    const QString text = MessageBox::shownTexts().first();
     EXPECT_TRUE(text.startsWith(u"These 2 photos could not be read as pictures."_s)) << text.toStdString();
-    EXPECT_TRUE(text.contains(QFileInfo(TempPath(u"site/images/b.jpg"_s)).absoluteFilePath())) << text.toStdString();
-    EXPECT_EQ(Gallery()->ThumbnailStrip()->Albums().first()->images().size(), 2);
+    EXPECT_TRUE(text.contains(QFileInfo(tempPath(u"site/images/b.jpg"_s)).absoluteFilePath())) << text.toStdString();
+    EXPECT_EQ(gallery()->thumbnailStrip()->albums().first()->images().size(), 2);
 }
 
 TEST_F(MainWindowTest, ResizingTheWindowKeepsTheGalleryCentred)
 {
-    QScrollArea *box = m_window->MoviePanel();
-    GalleryCanvas *canvas = m_window->Canvas();
+    QScrollArea *box = m_window->moviePanel();
+    GalleryCanvas *canvas = m_window->canvas();
     m_window->resize(1400, 1000);
     QTRY_VERIFY(box->viewport()->width() > 500 && box->viewport()->height() > 462);
     QCoreApplication::processEvents();
@@ -430,7 +430,7 @@ TEST_F(MainWindowTest, ResizingTheWindowKeepsTheGalleryCentred)
     EXPECT_EQ(canvas->pos(), QPoint((view.width() - 500) / 2, (view.height() - 462) / 2));
 
     // Larger than the box: top left corner, and the box scrolls.
-    Gallery()->SetBounds(0, 0, 1000, 1200);
+    gallery()->setBounds(0, 0, 1000, 1200);
     QCoreApplication::processEvents();
     EXPECT_EQ(canvas->size(), QSize(1000, 1200));
     EXPECT_EQ(canvas->pos(), QPoint(0, 0));
@@ -439,52 +439,52 @@ TEST_F(MainWindowTest, ResizingTheWindowKeepsTheGalleryCentred)
 
 TEST_F(MainWindowTest, SelectionSwitchesPanelsAndTabs)
 {
-    QTabWidget *tabs = m_window->PageControl();
-    struct Row { FflashObjectBaseClass *object; int tab; bool basePanel; bool thumbnailPanel; };
+    QTabWidget *tabs = m_window->pageControl();
+    struct Row { CanvasObject *object; int tab; bool basePanel; bool thumbnailPanel; };
     const Row rows[] = {
-        {Gallery()->ThumbnailStrip(), 1, true, true},
-        {Gallery()->PlayButton(), 1, true, false},
-        {Gallery()->ImageDisplay(), 1, true, false},
-        {Gallery(), 0, false, false},
-        {Gallery()->SoundsButton(), 1, true, false},
+        {gallery()->thumbnailStrip(), 1, true, true},
+        {gallery()->playButton(), 1, true, false},
+        {gallery()->imageDisplay(), 1, true, false},
+        {gallery(), 0, false, false},
+        {gallery()->soundsButton(), 1, true, false},
         {nullptr, 0, false, false},
     };
     for (const Row &row : rows) {
-        Gallery()->Select(row.object, true);
+        gallery()->select(row.object, true);
         EXPECT_EQ(tabs->currentIndex(), row.tab);
-        EXPECT_EQ(!m_window->BasePanel()->isHidden(), row.basePanel);
-        EXPECT_EQ(!m_window->ThumbnailPanel()->isHidden(), row.thumbnailPanel);
+        EXPECT_EQ(!m_window->basePanel()->isHidden(), row.basePanel);
+        EXPECT_EQ(!m_window->thumbnailPanel()->isHidden(), row.thumbnailPanel);
     }
     // The Layout tab with nothing selected shows the strip.
     tabs->setCurrentIndex(1);
-    EXPECT_EQ(Gallery()->SelectedObject(), Gallery()->ThumbnailStrip());
-    EXPECT_FALSE(m_window->ThumbnailPanel()->isHidden());
-    EXPECT_FALSE(Gallery()->Modified());
+    EXPECT_EQ(gallery()->selectedObject(), gallery()->thumbnailStrip());
+    EXPECT_FALSE(m_window->thumbnailPanel()->isHidden());
+    EXPECT_FALSE(gallery()->modified());
 }
 
 TEST_F(MainWindowTest, ImageDisplayGoesBehindTheOthersAfterItsSizeChanged)
 {
-    FflashImageDisplay *display = Gallery()->ImageDisplay();
-    Gallery()->SendToBack(Gallery()->PlayButton());
-    ASSERT_NE(Gallery()->ZOrder().first(), display);
-    EXPECT_FALSE(m_window->Timer1()->isActive());
-    display->SetLeft(20); // moving alone starts nothing
-    EXPECT_FALSE(m_window->Timer1()->isActive());
-    Gallery()->SendToBack(Gallery()->PlayButton());
+    ImageDisplay *display = gallery()->imageDisplay();
+    gallery()->sendToBack(gallery()->playButton());
+    ASSERT_NE(gallery()->zOrder().first(), display);
+    EXPECT_FALSE(m_window->timer1()->isActive());
+    display->setLeft(20); // moving alone starts nothing
+    EXPECT_FALSE(m_window->timer1()->isActive());
+    gallery()->sendToBack(gallery()->playButton());
 
-    display->SetWidth(400);
-    EXPECT_TRUE(m_window->Timer1()->isActive());
-    EXPECT_EQ(m_window->Timer1()->interval(), 1000);
-    EXPECT_TRUE(m_window->Timer1()->isSingleShot());
-    Gallery()->SendToBack(Gallery()->PlayButton());
-    QMetaObject::invokeMethod(m_window->Timer1(), "timeout"); // as if the second had passed
-    EXPECT_EQ(Gallery()->ZOrder().first(), display);
-    EXPECT_FALSE(m_window->Timer1()->isActive());
+    display->setWidth(400);
+    EXPECT_TRUE(m_window->timer1()->isActive());
+    EXPECT_EQ(m_window->timer1()->interval(), 1000);
+    EXPECT_TRUE(m_window->timer1()->isSingleShot());
+    gallery()->sendToBack(gallery()->playButton());
+    QMetaObject::invokeMethod(m_window->timer1(), "timeout"); // as if the second had passed
+    EXPECT_EQ(gallery()->zOrder().first(), display);
+    EXPECT_FALSE(m_window->timer1()->isActive());
 }
 
 TEST_F(MainWindowTest, TipsSwitchRenamesTheTipsFile)
 {
-    QAction *item = m_window->ShowTipsonStartup1();
+    QAction *item = m_window->showTipsonStartup1();
     // Neither file: only the check mark changes.
     item->setChecked(true);
     item->trigger();
@@ -492,30 +492,30 @@ TEST_F(MainWindowTest, TipsSwitchRenamesTheTipsFile)
     item->trigger();
     EXPECT_TRUE(item->isChecked());
 
-    WriteFile(AppPath(u"tips.txt"_s), "One tip\n");
+    writeFile(appPath(u"tips.txt"_s), "One tip\n");
     item->trigger();
-    EXPECT_FALSE(QFileInfo::exists(AppPath(u"tips.txt"_s)));
-    EXPECT_TRUE(QFileInfo::exists(AppPath(u"tips2.txt"_s)));
+    EXPECT_FALSE(QFileInfo::exists(appPath(u"tips.txt"_s)));
+    EXPECT_TRUE(QFileInfo::exists(appPath(u"tips2.txt"_s)));
     item->trigger();
-    EXPECT_TRUE(QFileInfo::exists(AppPath(u"tips.txt"_s)));
-    EXPECT_FALSE(QFileInfo::exists(AppPath(u"tips2.txt"_s)));
+    EXPECT_TRUE(QFileInfo::exists(appPath(u"tips.txt"_s)));
+    EXPECT_FALSE(QFileInfo::exists(appPath(u"tips2.txt"_s)));
 
     // With both files there, the rename fails quietly and the tips keep showing.
-    WriteFile(AppPath(u"tips2.txt"_s), "Old\n");
+    writeFile(appPath(u"tips2.txt"_s), "Old\n");
     item->trigger();
     EXPECT_FALSE(item->isChecked());
-    EXPECT_TRUE(QFileInfo::exists(AppPath(u"tips.txt"_s)));
+    EXPECT_TRUE(QFileInfo::exists(appPath(u"tips.txt"_s)));
 }
 
 TEST_F(MainWindowTest, HelpCommandsOpenTheHelpPageAndTheWebPages)
 {
-    WriteFile(AppPath(u"help.html"_s), "<html></html>");
-    m_window->ActionHelp()->trigger();
-    m_window->ActionOnlineHelp()->trigger();
-    m_window->ActionContactUs()->trigger();
+    writeFile(appPath(u"help.html"_s), "<html></html>");
+    m_window->actionHelp()->trigger();
+    m_window->actionOnlineHelp()->trigger();
+    m_window->actionContactUs()->trigger();
     ASSERT_EQ(m_opened->urls.size(), 3);
     EXPECT_EQ(QFileInfo(m_opened->urls[0].toLocalFile()).canonicalFilePath(),
-              QFileInfo(AppPath(u"help.html"_s)).canonicalFilePath());
+              QFileInfo(appPath(u"help.html"_s)).canonicalFilePath());
     EXPECT_EQ(m_opened->urls[1].scheme(), u"https"_s);
     EXPECT_EQ(m_opened->urls[2].scheme(), u"https"_s);
 }
@@ -527,84 +527,84 @@ TEST_F(MainWindowTest, WindowPositionIsKeptForTheNextRun)
     const QPoint where = m_window->pos();
     m_window->close();
     SettingsStore store;
-    EXPECT_EQ(store.ReadInt(TwMain::WindowKey(), u"Left"_s, -1), where.x());
-    EXPECT_EQ(store.ReadInt(TwMain::WindowKey(), u"Top"_s, -1), where.y());
+    EXPECT_EQ(store.readInt(MainWindow::windowKey(), u"Left"_s, -1), where.x());
+    EXPECT_EQ(store.readInt(MainWindow::windowKey(), u"Top"_s, -1), where.y());
 
-    TwMain next;
+    MainWindow next;
     EXPECT_EQ(next.pos(), where);
 }
 
 TEST_F(MainWindowTest, ArrowKeysNudgeTheSelectedComponentOnlyWhenItHasTheFocus)
 {
-    ASSERT_TRUE(Activate());
-    FflashButtonClass *button = Gallery()->PlayButton();
-    const QPoint start = button->Bounds().topLeft();
+    ASSERT_TRUE(activate());
+    GalleryButton *button = gallery()->playButton();
+    const QPoint start = button->bounds().topLeft();
 
     // Nothing selected: nothing moves.
     QTest::keyClick(m_window.get(), Qt::Key_Left);
-    EXPECT_EQ(button->Bounds().topLeft(), start);
+    EXPECT_EQ(button->bounds().topLeft(), start);
 
-    Gallery()->Select(button, true);
-    ASSERT_EQ(QApplication::focusWidget(), m_window->Canvas());
+    gallery()->select(button, true);
+    ASSERT_EQ(QApplication::focusWidget(), m_window->canvas());
     struct Step { Qt::Key key; QPoint moved; };
     const Step steps[] = {{Qt::Key_Left, {-1, 0}}, {Qt::Key_Up, {-1, -1}}, {Qt::Key_Right, {0, -1}},
                           {Qt::Key_Down, {0, 0}}, {Qt::Key_Down, {0, 1}}};
     for (const Step &step : steps) {
         QTest::keyClick(QApplication::focusWidget(), step.key);
-        EXPECT_EQ(button->Bounds().topLeft(), start + step.moved);
+        EXPECT_EQ(button->bounds().topLeft(), start + step.moved);
     }
-    const QPoint settled = button->Bounds().topLeft();
+    const QPoint settled = button->bounds().topLeft();
 
     // A text box of the main window has the focus: the key is the text box's.
-    QSpinBox *width = m_window->MainPanel()->WidthEdit();
-    m_window->PageControl()->setCurrentIndex(0);
+    QSpinBox *width = m_window->mainPanel()->widthEdit();
+    m_window->pageControl()->setCurrentIndex(0);
     width->setFocus();
     ASSERT_TRUE(width->hasFocus());
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Left);
-    EXPECT_EQ(button->Bounds().topLeft(), settled);
+    EXPECT_EQ(button->bounds().topLeft(), settled);
 
     // The gallery itself has the focus: it does not move, neither does the old selection.
-    Gallery()->Select(Gallery(), true);
+    gallery()->select(gallery(), true);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
-    EXPECT_EQ(button->Bounds().topLeft(), settled);
-    EXPECT_EQ(Gallery()->Bounds().topLeft(), QPoint(0, 0));
+    EXPECT_EQ(button->bounds().topLeft(), settled);
+    EXPECT_EQ(gallery()->bounds().topLeft(), QPoint(0, 0));
 
     // While the Photo Albums window is visible it takes the arrow keys.
-    Gallery()->Select(button, true);
+    gallery()->select(button, true);
     int albumsKeys = 0;
-    m_window->KeyHandler()->SetAlbumsWindowHandler([&albumsKeys](int) { ++albumsKeys; return true; });
+    m_window->keyHandler()->setAlbumsWindowHandler([&albumsKeys](int) { ++albumsKeys; return true; });
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
-    EXPECT_EQ(button->Bounds().topLeft(), settled);
+    EXPECT_EQ(button->bounds().topLeft(), settled);
     EXPECT_EQ(albumsKeys, 1);
-    m_window->KeyHandler()->SetAlbumsWindowHandler({});
+    m_window->keyHandler()->setAlbumsWindowHandler({});
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
-    EXPECT_EQ(button->Bounds().topLeft(), settled + QPoint(1, 0));
+    EXPECT_EQ(button->bounds().topLeft(), settled + QPoint(1, 0));
 }
 
 TEST_F(MainWindowTest, ArrowKeysDoNothingWhileAnotherWindowIsActive)
 {
-    ASSERT_TRUE(Activate());
-    FflashButtonClass *button = Gallery()->PlayButton();
-    Gallery()->Select(button, true);
-    const QPoint start = button->Bounds().topLeft();
+    ASSERT_TRUE(activate());
+    GalleryButton *button = gallery()->playButton();
+    gallery()->select(button, true);
+    const QPoint start = button->bounds().topLeft();
     QWidget other;
     other.show();
     other.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
-    EXPECT_FALSE(m_window->KeyHandler()->Handle(Qt::Key_Left));
-    EXPECT_EQ(button->Bounds().topLeft(), start);
+    EXPECT_FALSE(m_window->keyHandler()->handle(Qt::Key_Left));
+    EXPECT_EQ(button->bounds().topLeft(), start);
 }
 
 TEST_F(MainWindowTest, CommandsWithoutAGalleryDoNothing)
 {
     m_window->close();
-    ASSERT_EQ(Gallery(), nullptr);
-    m_window->ActionSaveAs()->trigger();
-    m_window->ActionPublish()->trigger();
-    m_window->ActionPreview()->trigger();
-    m_window->ActionShowReqFiles()->trigger();
-    EXPECT_TRUE(m_window->SaveQuery());
-    EXPECT_TRUE(MessageBox::ShownTexts().isEmpty());
+    ASSERT_EQ(gallery(), nullptr);
+    m_window->actionSaveAs()->trigger();
+    m_window->actionPublish()->trigger();
+    m_window->actionPreview()->trigger();
+    m_window->actionShowReqFiles()->trigger();
+    EXPECT_TRUE(m_window->saveQuery());
+    EXPECT_TRUE(MessageBox::shownTexts().isEmpty());
 }
 
 class TipsAtStartTest : public WindowTest
@@ -614,18 +614,18 @@ class TipsAtStartTest : public WindowTest
 TEST_F(TipsAtStartTest, FirstShowShowsATipOrUnchecksTheMenuItem)
 {
     {
-        TwMain window;
+        MainWindow window;
         window.show();
-        EXPECT_EQ(window.TipsWindow(), nullptr);
-        EXPECT_FALSE(window.ShowTipsonStartup1()->isChecked());
+        EXPECT_EQ(window.tipsWindow(), nullptr);
+        EXPECT_FALSE(window.showTipsonStartup1()->isChecked());
     }
-    WriteFile(AppPath(u"tips.txt"_s), "First\nSecond\nLast\n");
-    TwMain window;
+    writeFile(appPath(u"tips.txt"_s), "First\nSecond\nLast\n");
+    MainWindow window;
     window.show();
-    ASSERT_NE(window.TipsWindow(), nullptr);
-    EXPECT_TRUE(window.TipsWindow()->isVisible());
-    EXPECT_TRUE(window.ShowTipsonStartup1()->isChecked());
-    EXPECT_NE(window.TipsWindow()->CurrentTip(), u"Last"_s);
+    ASSERT_NE(window.tipsWindow(), nullptr);
+    EXPECT_TRUE(window.tipsWindow()->isVisible());
+    EXPECT_TRUE(window.showTipsonStartup1()->isChecked());
+    EXPECT_NE(window.tipsWindow()->currentTip(), u"Last"_s);
 }
 
 } // namespace
@@ -638,15 +638,15 @@ class AboutWindowTest : public WindowTest
 
 TEST_F(AboutWindowTest, ShowsNameVersionAndOpensTheProjectPage)
 {
-    TwinAbout about;
+    AboutDialog about;
     QStringList texts;
     for (QLabel *label : about.findChildren<QLabel *>())
         texts << label->text();
     EXPECT_TRUE(texts.contains(u"Fotovia"_s));
     EXPECT_TRUE(texts.contains(u"Version 3.5"_s));
-    emit about.LinkLabel()->linkActivated(ProjectLinks::HomePage());
+    emit about.linkLabel()->linkActivated(ProjectLinks::homePage());
     ASSERT_EQ(m_opened->urls.size(), 1);
-    EXPECT_EQ(m_opened->urls[0], QUrl(ProjectLinks::HomePage()));
+    EXPECT_EQ(m_opened->urls[0], QUrl(ProjectLinks::homePage()));
 }
 
 } // namespace

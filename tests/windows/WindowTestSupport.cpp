@@ -1,9 +1,9 @@
 #include "WindowTestSupport.h"
 
-#include "app/AppFolders.h"
-#include "app/AppState.h"
-#include "app/FileDialog.h"
-#include "app/MessageBox.h"
+#include "AppFolders.h"
+#include "AppState.h"
+#include "FileDialog.h"
+#include "MessageBox.h"
 
 #include <QDesktopServices>
 #include <QDir>
@@ -14,7 +14,7 @@ using namespace Qt::StringLiterals;
 OpenedUrls::OpenedUrls()
 {
     for (const QString &scheme : {u"file"_s, u"http"_s, u"https"_s})
-        QDesktopServices::setUrlHandler(scheme, this, "Open");
+        QDesktopServices::setUrlHandler(scheme, this, "open");
 }
 
 OpenedUrls::~OpenedUrls()
@@ -30,11 +30,11 @@ void WindowTest::SetUp()
     m_oldConfigHome = qgetenv("XDG_CONFIG_HOME");
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_dir.path() + u"/config"_s));
     QDir().mkpath(m_dir.path() + u"/app"_s);
-    AppFolders::Setup(m_dir.path() + u"/app/"_s);
-    FileDialog::Clear();
-    MessageBox::ClearHistory();
+    AppFolders::setup(m_dir.path() + u"/app/"_s);
+    FileDialog::clear();
+    MessageBox::clearHistory();
     // A box the test did not expect is answered with its default instead of waiting forever.
-    MessageBox::SetAutoAnswer(true);
+    MessageBox::setAutoAnswer(true);
     AppState::UpdatingPanels = false;
     m_opened = new OpenedUrls;
 }
@@ -43,9 +43,9 @@ void WindowTest::TearDown()
 {
     delete m_opened;
     m_opened = nullptr;
-    FileDialog::Clear();
-    MessageBox::SetAutoAnswer(false);
-    MessageBox::ClearHistory();
+    FileDialog::clear();
+    MessageBox::setAutoAnswer(false);
+    MessageBox::clearHistory();
     if (m_oldConfigHome.isEmpty())
         qunsetenv("XDG_CONFIG_HOME");
     else

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "publish/TwinReqFiles.h"
+#include "FilesToUploadDialog.h"
 #include "support/ModalCloser.h"
 
 #include <QList>
@@ -22,7 +22,7 @@ public:
     QList<QUrl> urls;
 
 public slots:
-    void Open(const QUrl &url) { urls.append(url); }
+    void open(const QUrl &url) { urls.append(url); }
 };
 
 // A fresh application folder and settings file for each test, message
@@ -33,12 +33,12 @@ protected:
     void SetUp() override;
     void TearDown() override;
 
-    QString AppPath(const QString &name) const { return m_dir.path() + QStringLiteral("/app/") + name; }
-    QString TempPath(const QString &name) const { return m_dir.path() + u'/' + name; }
+    QString appPath(const QString &name) const { return m_dir.path() + QStringLiteral("/app/") + name; }
+    QString tempPath(const QString &name) const { return m_dir.path() + u'/' + name; }
 
     QTemporaryDir m_dir;
     OpenedUrls *m_opened = nullptr;
     QByteArray m_oldConfigHome;
     // Every save from the main window ends by showing the Files to Upload window.
-    ModalCloser<TwinReqFiles> m_filesWindow;
+    ModalCloser<FilesToUploadDialog> m_filesWindow;
 };

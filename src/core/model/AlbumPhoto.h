@@ -1,0 +1,70 @@
+#pragma once
+
+#include <QImage>
+#include <QSet>
+#include <QString>
+
+class Album;
+class ImportProgress;
+struct ImportOutcome;
+
+// One photo of an album: its working files (a big image and a thumbnail), caption and link.
+class AlbumPhoto
+{
+public:
+    AlbumPhoto() = default;
+
+    QString sourcePath;
+    QString bigFileName;
+    QString thumbFileName;
+    QString caption;
+    QString link;
+    Album *album = nullptr;
+    bool selected = false;
+    int viewLeft = 2; // left edge of the thumbnail view in the album's thumbnails panel
+    // The file at sourcePath exists but could not be decoded (the image has names but no files,
+    // as for a missing file); undecodableReason tells why.
+    bool undecodable = false;
+    QString undecodableReason;
+
+    static constexpr int ViewWidth = 100;
+    static constexpr int ViewHeight = 100;
+
+    // Names the image's working files after the picture at path and makes them, with
+    // the progress calls (to ImportProgress::current()).
+    void importImage(const QString &path);
+    // The second half of ImportImage: makes the files from source.
+    void processImage(const QString &source);
+    // Forgets the published copies of the image's files: the next save removes them.
+    void deletePublishedFiles();
+
+    // The working file of the thumbnail, and its picture for the thumbnail view (a null picture
+    // when the image has no files).
+    QString thumbnailPath() const;
+    QImage loadThumbnail() const;
+
+    // The source path that ImportImage takes for path: path itself when a file is there,
+    // otherwise the gallery's folder followed by its file name (step 3).
+    QString resolveSourcePath(const QString &path) const;
+
+    struct WorkingNames
+    {
+        QString big;
+        QString thumb;
+        bool operator==(const WorkingNames &) const = default;
+    };
+    // Steps 4 to 7: the working names for a picture file name, unique in the working images
+    // folder; names in taken count as taken too (the files that earlier images of a batch are
+    // about to write).
+    static WorkingNames namesFor(const QString &fileName, const QSet<QString> &taken = {});
+
+    // Writes the results of ImageProcessor::Process as steps 3 to 9 do, with their progress
+    // calls (from bar 30 on), into the working images folder.
+    void applyOutcome(const ImportOutcome &outcome, ImportProgress *progress);
+    // Step 2's progress calls.
+    static void reportLoading(ImportProgress *progress, const QString &name);
+
+private:
+    QString GalleryFolder() const;
+    void refreshStripPreview() const;
+};

@@ -1,0 +1,248 @@
+#include "StyledComponent.h"
+
+#include "Utils.h"
+#include "GalleryDocument.h"
+#include "GalleryXmlText.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+using namespace Qt::StringLiterals;
+
+StyledComponent::StyledComponent(QObject *owner) : CanvasObject(owner)
+{
+    m_writeGeometry = true;
+    m_hasFont = true;
+    m_bareAttributes = false;
+    m_elementName = u"FflashComponentBaseClass"_s;
+    setSolidFill(true);
+    m_mask = true;
+    m_previewFont = QFont();
+    setFontY(0);
+    setFontX(0);
+    setFontAlpha(100);
+    setFontText(u"Search"_s);
+    setFontColor(Colors::Black);
+    setBold(false);
+    setItalic(false);
+    setFontFace(u"Arial"_s);
+    setFontSize(10);
+    setFillColor(Colors::White);
+    setFillAlpha(100);
+    setGradientColor(Colors::Gray);
+    setGradientAlpha(70);
+    setGradientAngle(70);
+    m_showThrough = false;
+    setModified(false);
+}
+
+StyledComponent::~StyledComponent() = default;
+
+void StyledComponent::changed(bool repaint)
+{
+    markModified();
+    if (repaint)
+        this->repaint();
+}
+
+void StyledComponent::setSolidFill(bool value)
+{
+    m_solidFill = value;
+    if (value) {
+        m_gradientFill = false;
+        m_pictureFill = false;
+    }
+    changed();
+}
+
+void StyledComponent::setGradientFill(bool value)
+{
+    m_gradientFill = value;
+    if (value) {
+        m_solidFill = false;
+        m_pictureFill = false;
+    }
+    changed();
+}
+
+void StyledComponent::setPictureFill(bool value)
+{
+    m_pictureFill = value;
+    if (value) {
+        m_solidFill = false;
+        m_gradientFill = false;
+    }
+    changed();
+}
+
+void StyledComponent::setFillColor(PackedColor value) { m_fillColor = value; changed(); }
+void StyledComponent::setGradientColor(PackedColor value) { m_gradientColor = value; changed(); }
+void StyledComponent::setFillAlpha(int value) { m_fillAlpha = value; changed(); }
+void StyledComponent::setGradientAngle(int value) { m_gradientAngle = value; changed(); }
+void StyledComponent::setGradientAlpha(int value) { m_gradientAlpha = value; changed(); }
+void StyledComponent::setBorderSolid(bool value) { m_borderSolid = value; changed(); }
+void StyledComponent::setShowBorder(bool value) { m_showBorder = value; changed(); }
+void StyledComponent::setBorderColor(PackedColor value) { m_borderColor = value; changed(); }
+void StyledComponent::setMask(bool value) { m_mask = value; changed(false); }
+
+void StyledComponent::setPictureFile(const QString &path)
+{
+    m_picturePath = path;
+    const QString name = fileNamePart(path);
+    if (name != m_pictureName)
+        m_pictureName = name;
+    // A missing file keeps whatever picture was shown before.
+    if (QFileInfo(path).isFile()) {
+        QImage picture(path);
+        if (!picture.isNull())
+            m_previewPicture = picture;
+    }
+    changed();
+}
+
+void StyledComponent::setPictureName(const QString &name)
+{
+    m_pictureName = name;
+}
+
+void StyledComponent::setFontAlpha(int value) { m_fontAlpha = value; changed(); }
+void StyledComponent::setFontY(int value) { m_fontY = value; changed(); }
+void StyledComponent::setFontX(int value) { m_fontX = value; changed(); }
+void StyledComponent::setFontText(const QString &value) { m_fontText = value; changed(); }
+
+void StyledComponent::setFontColor(PackedColor value)
+{
+    m_fontColor = value;
+    changed();
+}
+
+void StyledComponent::setItalic(bool value)
+{
+    m_italic = value;
+    m_previewFont.setItalic(value);
+    changed();
+}
+
+void StyledComponent::setBold(bool value)
+{
+    m_bold = value;
+    m_previewFont.setBold(value);
+    changed();
+}
+
+void StyledComponent::setFontFace(const QString &value)
+{
+    m_fontFace = value;
+    m_previewFont.setFamily(value);
+    changed();
+}
+
+void StyledComponent::setFontSize(int value)
+{
+    m_fontSize = value;
+    if (const int points = previewPointSize(value); points > 0)
+        m_previewFont.setPointSize(points);
+    changed();
+}
+
+int StyledComponent::previewPointSize(int playerSize)
+{
+    switch (playerSize) {
+    case 8: return 5;
+    case 9: return 6;
+    case 10: return 7;
+    case 11: return 8;
+    case 12: return 10;
+    case 13: return 11;
+    case 14: return 12;
+    case 15: return 13;
+    case 16: return 14;
+    case 17: return 15;
+    case 18: return 16;
+    case 24: return 22;
+    case 36: return 34;
+    default: return 0;
+    }
+}
+
+void StyledComponent::copyFilesTo(const QString &folder)
+{
+    // QFile::copy never replaces an existing file; a missing source just fails.
+    if (m_pictureFill && !m_pictureName.isEmpty())
+        QFile::copy(m_picturePath, folder + m_pictureName);
+}
+
+void StyledComponent::collectFiles()
+{
+    if (!m_pictureName.isEmpty() && Document())
+        Document()->addUploadImageFile(m_pictureName);
+}
+
+void StyledComponent::showProperties()
+{
+    emit propertiesRequested(this);
+}
+
+void StyledComponent::moveFinished()
+{
+    if (Document())
+        Document()->select(this, true);
+}
+
+QString StyledComponent::startLine() const
+{
+    return u"  <"_s + m_elementName + XmlEol;
+}
+
+QString StyledComponent::closeLine()
+{
+    return u"  >"_s + XmlEol;
+}
+
+QString StyledComponent::endLine() const
+{
+    return u"  </"_s + m_elementName + u'>' + XmlEol;
+}
+
+QString StyledComponent::writeBackgroundXml() const
+{
+    QString xml;
+    xml += xmlFlagAttr(3, u"bkdobk", m_solidFill);
+    xml += xmlFlagAttr(3, u"bkdogradient", m_gradientFill);
+    xml += xmlColorAttr(3, u"bkfillclr", m_fillColor);
+    xml += xmlAttr(3, u"bkfillalpha", m_fillAlpha);
+    xml += xmlColorAttr(3, u"bkgradclr", m_gradientColor);
+    xml += xmlAttr(3, u"bkgradalpha", m_gradientAlpha);
+    xml += xmlAttr(3, u"bkgradangle", m_gradientAngle);
+    xml += xmlFlagAttr(3, u"bkdoimg", m_pictureFill);
+    xml += xmlTextAttr(3, u"bkimg", m_pictureName);
+    xml += xmlFlagAttr(3, u"bkdobdr", m_showBorder);
+    xml += xmlFlagAttr(3, u"bkbdrsolid", m_borderSolid);
+    xml += xmlColorAttr(3, u"bkbdrcolor", m_borderColor);
+    xml += xmlFlagAttr(3, u"bkdomask", m_mask);
+    return xml;
+}
+
+QString StyledComponent::writeXml()
+{
+    QString xml;
+    if (m_writeGeometry) {
+        xml += xmlAttr(3, u"x", left());
+        xml += xmlAttr(3, u"y", top());
+        xml += xmlAttr(3, u"w", width());
+        xml += xmlAttr(3, u"h", height());
+    }
+    xml += writeBackgroundXml();
+    if (m_hasFont) {
+        xml += xmlAttr(3, u"fntx", m_fontX);
+        xml += xmlAttr(3, u"fnty", m_fontY);
+        xml += xmlAttr(3, u"fntalpha", m_fontAlpha);
+        xml += xmlTextAttr(3, u"fnttext", m_fontText);
+        xml += xmlAttr(3, u"fntsize", m_fontSize);
+        xml += xmlColorAttr(3, u"fntclr", m_fontColor);
+        xml += xmlFlagAttr(3, u"fntbold", m_bold);
+        xml += xmlFlagAttr(3, u"fntitalic", m_italic);
+        xml += xmlTextAttr(3, u"fnt", m_fontFace);
+    }
+    return xml;
+}

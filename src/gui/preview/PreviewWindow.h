@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QPointer>
+#include <QWidget>
+
+class GalleryDocument;
+class QWebEngineView;
+
+// The gallery as a visitor sees it: the page of the preview output in the working folder, in
+// an embedded browser. One window for the whole run, made on first use and hidden when closed.
+class PreviewWindow : public QWidget
+{
+    Q_OBJECT
+public:
+    // Must run before the application object exists. Chromium refuses to start its sandbox as
+    // root (as in CI containers); only then is it turned off.
+    static void prepareWebEngine();
+
+    // Writes the preview output into the working folder and shows its page; a write failure is
+    // reported in a message box and shows nothing. owner: the window the preview belongs to.
+    static void preview(GalleryDocument *gallery, QWidget *owner = nullptr);
+
+    // The window, made on first use.
+    static PreviewWindow *instance(QWidget *owner = nullptr);
+    // The window if it was made, for tests.
+    static PreviewWindow *existing();
+
+    // Shows the page with a client area of (width + 80) x (height + 55).
+    void showPreview(const QString &pagePath, int width, int height);
+
+    QWebEngineView *webBrowser1() const { return m_webBrowser1; }
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    explicit PreviewWindow(QWidget *owner);
+    void centerOnOwner();
+
+    QWebEngineView *m_webBrowser1 = nullptr;
+    static QPointer<PreviewWindow> s_instance;
+};

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QDialog>
+#include <QPointer>
+
+#include "GalleryDocument.h"
+class QLabel;
+class QListWidget;
+class QPlainTextEdit;
+class QPushButton;
+
+// "Files to Upload": what a published gallery consists of, where it lies, and the code to paste
+// into a page; the way to the upload. Created at start-up and reused.
+class FilesToUploadDialog : public QDialog
+{
+    Q_OBJECT
+public:
+    explicit FilesToUploadDialog(QWidget *parent = nullptr);
+
+    // Shows the gallery's embed code and upload lists, modally. While the window is already
+    // showing (a save started from it), only its contents are refreshed.
+    void showFor(GalleryDocument *gallery);
+    void showRequiredFiles(GalleryDocument *gallery) { showFor(gallery); }
+
+    void uploadNowClick();
+    void copyToClipboardClick();
+    void folderLabelClick();
+
+    QLabel *lblFolder = nullptr;
+    QListWidget *lbFiles = nullptr;
+    QPlainTextEdit *txtHtml = nullptr;
+    QPushButton *btnUploadNow = nullptr;
+    QPushButton *btnCopy = nullptr;
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void fillLists();
+
+    bool m_preparing = false;
+
+    QPointer<GalleryDocument> m_gallery;
+    bool m_filling = false;
+};
