@@ -33,7 +33,7 @@ TEST_F(WindowTest, CreateEditAlbumShowsThePhotoAlbumsWindowOfTheCurrentGallery)
 
     // A new gallery gets a window of its own; the old one goes with its gallery.
     window->close();
-    main.actionNewExecute();
+    main.newGallery();
     EXPECT_TRUE(window.isNull());
     ASSERT_NE(host->albumsWindow(), nullptr);
     EXPECT_EQ(host->albumsWindow()->gallery(), main.gallery());

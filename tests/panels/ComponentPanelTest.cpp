@@ -1,6 +1,6 @@
 #include "PanelTestSupport.h"
 
-#include "AppState.h"
+#include "FillingGuard.h"
 #include "GalleryButton.h"
 #include "ImageDisplay.h"
 #include "ThumbnailStrip.h"
@@ -239,7 +239,7 @@ TEST_F(ComponentPanelTest, NoControlWritesWhilePanelsAreUpdatingOrWithoutSelecti
             GalleryButton *button = m_gallery->playButton();
             selectAndShow(button);
             if (guarded) {
-                UpdatingPanelsGuard filling;
+                const FillingGuard filling(m_panel->fillingFlag());
                 edit.edit(*m_panel);
             } else {
                 m_gallery->select(nullptr, false);
@@ -361,7 +361,7 @@ TEST_F(ComponentPanelTest, CaptionsAndHeader)
 {
     ComponentPanel fresh;
     EXPECT_EQ(fresh.header()->text(), u"Graphics"_s);
-    EXPECT_EQ(fresh.objectName(), u"basePanel"_s);
+    EXPECT_EQ(fresh.objectName(), u"componentPanel"_s);
     const QStringList expected = {
         u"Graphics"_s, u"Icons:"_s, u"Pictures:"_s, u"Text:"_s, u"Transparent Background:"_s,
         u"Background Color:"_s, u"Icon Image On:"_s, u"Browse"_s, u"Remove Image"_s, u"Icon Image Off:"_s,

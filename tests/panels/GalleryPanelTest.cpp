@@ -1,6 +1,6 @@
 #include "PanelTestSupport.h"
 
-#include "AppState.h"
+#include "FillingGuard.h"
 #include "GalleryButton.h"
 #include "ImageDisplay.h"
 #include "GalleryDocument.h"
@@ -137,7 +137,7 @@ TEST_F(GalleryPanelTest, NoControlWritesWhilePanelsAreUpdating)
         m_gallery = std::make_unique<GalleryDocument>();
         m_panel->bind(m_gallery.get());
         {
-            UpdatingPanelsGuard filling;
+            const FillingGuard filling(m_panel->fillingFlag());
             edit.edit(*m_panel);
         }
         EXPECT_FALSE(edit.applied(*m_gallery));
@@ -222,7 +222,7 @@ TEST_F(GalleryPanelTest, CaptionsInTheirOrder)
         u"Show Play Button"_s, u"Show Albums on Startup"_s, u"Play SlideShow on Startup"_s,
         u"Open Full Image On Click"_s, u"SlideShow Speed"_s, u"Thumbnail Scroll Speed:"_s};
     EXPECT_EQ(captionsInReadingOrder(m_panel.get()), expected.join(u'|'));
-    EXPECT_EQ(m_panel->objectName(), u"mainPanel"_s);
+    EXPECT_EQ(m_panel->objectName(), u"gallerySettingsPanel"_s);
 }
 
 TEST_F(GalleryPanelTest, BackgroundColourRowFollowsTheExclusiveFills)

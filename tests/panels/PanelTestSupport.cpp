@@ -1,7 +1,6 @@
 #include "PanelTestSupport.h"
 
 #include "AppFolders.h"
-#include "AppState.h"
 #include "FileDialog.h"
 #include "MessageBox.h"
 #include "GalleryDocument.h"
@@ -27,16 +26,13 @@ void PanelTest::SetUp()
     FileDialog::clear();
     MessageBox::clearHistory();
     MessageBox::setAutoAnswer(true);
-    AppState::UpdatingPanels = false;
     m_gallery = std::make_unique<GalleryDocument>();
-    AppState::CurrentGallery = m_gallery.get();
     ASSERT_FALSE(m_gallery->modified());
 }
 
 void PanelTest::TearDown()
 {
     m_gallery.reset();
-    AppState::CurrentGallery = nullptr;
     FileDialog::clear();
     MessageBox::setAutoAnswer(false);
 }

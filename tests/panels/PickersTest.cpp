@@ -2,7 +2,7 @@
 #include "support/TestSupport.h"
 
 #include "AppFolders.h"
-#include "AppState.h"
+#include "FillingGuard.h"
 #include "FileDialog.h"
 #include "MessageBox.h"
 #include "GalleryButton.h"
@@ -197,7 +197,7 @@ TEST_F(PickersTest, IconButtonsDoNothingWhileUpdatingOrWithoutAButton)
 {
     const QString picture = writePicture(tempPath(u"icon.jpg"_s), "jpeg");
     {
-        UpdatingPanelsGuard filling;
+        const FillingGuard filling(m_components->fillingFlag());
         FileDialog::setNextFileName(picture);
         m_components->onIconBrowseButton()->click();
     }
@@ -312,9 +312,9 @@ TEST_F(PickersTest, RemovingSounds)
     // "Don't Play Any Sounds" removes both, ticked or cleared, and even while panels update.
     for (const bool guarded : {false, true, false}) {
         chooseBoth();
-        std::optional<UpdatingPanelsGuard> filling;
+        std::optional<FillingGuard> filling;
         if (guarded)
-            filling.emplace();
+            filling.emplace(m_settings->fillingFlag());
         m_settings->noSoundsBox()->click();
         EXPECT_TRUE(m_gallery->backgroundSoundName().isEmpty());
         EXPECT_TRUE(m_gallery->mouseOverSoundName().isEmpty());

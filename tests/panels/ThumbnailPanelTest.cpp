@@ -1,6 +1,6 @@
 #include "PanelTestSupport.h"
 
-#include "AppState.h"
+#include "FillingGuard.h"
 #include "GalleryButton.h"
 #include "ThumbnailStrip.h"
 #include "GalleryDocument.h"
@@ -115,7 +115,7 @@ TEST_F(ThumbnailPanelTest, NoControlWritesWhileUpdatingOrWhenTheStripIsNotSelect
             m_panel->bind(m_gallery.get());
             show();
             if (why == Why::Updating) {
-                UpdatingPanelsGuard filling;
+                const FillingGuard filling(m_panel->fillingFlag());
                 edit.edit(*m_panel);
             } else {
                 m_gallery->select(why == Why::OtherSelection ? m_gallery->playButton() : nullptr, true);
@@ -147,7 +147,7 @@ TEST_F(ThumbnailPanelTest, RangesAndCaptions)
     EXPECT_EQ(m_panel->widthEdit()->maximum(), 1000);
     EXPECT_EQ(m_panel->heightEdit()->minimum(), 0);
     EXPECT_EQ(m_panel->heightEdit()->maximum(), 1000);
-    EXPECT_EQ(m_panel->objectName(), u"thumbnailPanel"_s);
+    EXPECT_EQ(m_panel->objectName(), u"thumbnailCellPanel"_s);
     EXPECT_EQ(captionsInReadingOrder(m_panel.get()),
               QStringList({u"Thumbnail Images"_s, u"Width:"_s, u"Height:"_s, u"Show Border:"_s, u"Dashed:"_s,
                                   u"Border Color:"_s, u"Highlight Color:"_s}).join(u'|'));

@@ -1,6 +1,5 @@
 #include "PreviewTestSupport.h"
 
-#include "AppState.h"
 #include "FileDialog.h"
 #include "MessageBox.h"
 #include "MainWindow.h"
@@ -111,7 +110,7 @@ TEST_F(HtmlWindowTest, TheWindowHoldsTheSnippetAndCopiesItWhole)
     const QString snippet = m_gallery->htmlSnippet(cancel());
     ASSERT_FALSE(snippet.isEmpty());
     EXPECT_TRUE(snippet.contains(u"value=\"site.swf\""_s));
-    QPlainTextEdit *code = window->dcMemo1();
+    QPlainTextEdit *code = window->codeEdit();
     EXPECT_TRUE(code->isReadOnly());
     EXPECT_EQ(code->toPlainText(), QString(snippet).replace(u"\r\n"_s, u"\n"_s));
 
@@ -143,7 +142,7 @@ TEST_F(HtmlWindowTest, TheCodeIsColouredAsHtml)
 {
     HtmlCodeDialog window;
     window.setCode(m_gallery->buildHtmlPage(u"site.swf"_s));
-    QPlainTextEdit *code = window.dcMemo1();
+    QPlainTextEdit *code = window.codeEdit();
     const HtmlHighlighter *colours = window.highlighter();
     ASSERT_NE(colours, nullptr);
     // Page line 12: <param name="movie" value="site.swf"/>
@@ -169,7 +168,7 @@ TEST_F(HtmlWindowTest, AGalleryNeverSavedIsSavedFirst)
     EXPECT_EQ(m_asked, 1);
     ASSERT_FALSE(window.isNull());
     EXPECT_TRUE(QFileInfo(path(u"out/first.xml"_s)).isFile());
-    EXPECT_TRUE(window->dcMemo1()->toPlainText().contains(u"value=\"first.swf\""_s));
+    EXPECT_TRUE(window->codeEdit()->toPlainText().contains(u"value=\"first.swf\""_s));
     EXPECT_TRUE(MessageBox::shownTexts().isEmpty());
 }
 
@@ -204,17 +203,17 @@ TEST_F(HtmlWindowTest, TheMainWindowsGetCodeCommandOpensTheWindow)
     ASSERT_NE(main.gallery(), nullptr);
 
     FileDialog::setNextCancel();
-    main.actionGetHTML()->trigger();
+    main.actionGetCode()->trigger();
     EXPECT_EQ(MessageBox::lastText(), SaveFirstMessage);
     freeClosedWindows();
     EXPECT_TRUE(openHtmlWindows().isEmpty());
 
     FileDialog::setNextFileName(path(u"out/mine.xml"_s));
-    main.actionGetHTML()->trigger();
+    main.actionGetCode()->trigger();
     const QList<HtmlCodeDialog *> windows = openHtmlWindows();
     ASSERT_EQ(windows.size(), 1);
     EXPECT_EQ(windows.first()->parentWidget(), &main);
-    EXPECT_TRUE(windows.first()->dcMemo1()->toPlainText().contains(u"value=\"mine.swf\""_s));
+    EXPECT_TRUE(windows.first()->codeEdit()->toPlainText().contains(u"value=\"mine.swf\""_s));
     EXPECT_EQ(main.gallery()->baseName(), u"mine"_s);
     delete windows.first();
     main.gallery()->setModified(false);

@@ -1,7 +1,6 @@
 #include "PreviewTestSupport.h"
 
 #include "AppFolders.h"
-#include "AppState.h"
 #include "FileDialog.h"
 #include "MessageBox.h"
 #include "PreviewWindow.h"
@@ -72,7 +71,6 @@ void PreviewTest::SetUp()
     FileDialog::clear();
     MessageBox::clearHistory();
     MessageBox::setAutoAnswer(true);
-    AppState::UpdatingPanels = false;
 }
 
 void PreviewTest::TearDown()

@@ -2,7 +2,6 @@
 
 #include "Album.h"
 #include "AppFolders.h"
-#include "AppState.h"
 #include "MessageBox.h"
 #include "MainWindow.h"
 #include "ImageDisplay.h"
@@ -10,6 +9,7 @@
 #include "GalleryDocument.h"
 #include "PreviewWindow.h"
 
+#include <QPointer>
 #include <QAction>
 #include <QDeadlineTimer>
 #include <QFileInfo>
@@ -71,7 +71,7 @@ protected:
     // Runs the preview and waits for its page; false when the page did not load.
     bool previewAndWait()
     {
-        QSignalSpy loaded(PreviewWindow::instance()->webBrowser1(), &QWebEngineView::loadFinished);
+        QSignalSpy loaded(PreviewWindow::instance()->view(), &QWebEngineView::loadFinished);
         PreviewWindow::preview(m_gallery.get());
         if (loaded.isEmpty() && !loaded.wait(60000)) {
             ADD_FAILURE() << "the preview page did not finish loading within 60 s";
@@ -85,7 +85,7 @@ protected:
     std::optional<QVariant> runScript(const QString &script)
     {
         std::optional<QVariant> result;
-        PreviewWindow::existing()->webBrowser1()->page()->runJavaScript(
+        PreviewWindow::existing()->view()->page()->runJavaScript(
             script, [&result](const QVariant &value) { result = value; });
         QDeadlineTimer deadline(10000);
         while (!result && !deadline.hasExpired())
@@ -96,7 +96,7 @@ protected:
     // Grabs the view until the player has drawn the stage and the first photo in it.
     QImage waitForDrawnGallery(QRect *stage)
     {
-        QWebEngineView *view = PreviewWindow::existing()->webBrowser1();
+        QWebEngineView *view = PreviewWindow::existing()->view();
         const ImageDisplay *display = m_gallery->imageDisplay();
         const QPoint displayCentre(display->left() + display->width() / 2, display->top() + display->height() / 2);
         QImage image;
@@ -125,11 +125,11 @@ TEST_F(PreviewWindowTest, ThePlayerDrawsTheGalleryWithItsFirstPhoto)
     EXPECT_TRUE(window->isVisible());
     EXPECT_FALSE(window->isModal());
     EXPECT_EQ(window->windowTitle(), u"Preview"_s);
-    EXPECT_EQ(window->webBrowser1()->url(),
+    EXPECT_EQ(window->view()->url(),
               QUrl::fromLocalFile(AppFolders::tempFolder() + u"temp.html"_s));
     // The gallery's size plus 100 x 75, the view filling it.
     EXPECT_EQ(window->size(), QSize(600, 537));
-    EXPECT_EQ(window->webBrowser1()->geometry(), window->rect());
+    EXPECT_EQ(window->view()->geometry(), window->rect());
 
     QRect stage;
     const QImage image = waitForDrawnGallery(&stage);
@@ -160,17 +160,17 @@ TEST_F(PreviewWindowTest, ClosingThePreviewTakesThePageAway)
     ASSERT_TRUE(running.has_value());
     EXPECT_EQ(running->toString(), u"object"_s) << "the player did not start";
 
-    QSignalSpy loaded(window->webBrowser1(), &QWebEngineView::loadFinished);
+    QSignalSpy loaded(window->view(), &QWebEngineView::loadFinished);
     EXPECT_TRUE(window->close());
     EXPECT_FALSE(window->isVisible());
     ASSERT_TRUE(loaded.wait(30000)) << "the empty page did not load";
-    EXPECT_EQ(window->webBrowser1()->url(), QUrl(u"about:blank"_s));
+    EXPECT_EQ(window->view()->url(), QUrl(u"about:blank"_s));
     // The player, its pictures and its music went with the page.
     const std::optional<QVariant> gone = runScript(
         u"typeof window.FotoviaPlayer + ' ' + document.querySelectorAll('img,audio,video,object').length"_s);
     ASSERT_TRUE(gone.has_value());
     EXPECT_EQ(gone->toString(), u"undefined 0"_s);
-    QWebEnginePage *page = window->webBrowser1()->page();
+    QWebEnginePage *page = window->view()->page();
     if (page->recentlyAudible())
         QSignalSpy(page, &QWebEnginePage::recentlyAudibleChanged).wait(10000);
     EXPECT_FALSE(page->recentlyAudible());
@@ -226,12 +226,14 @@ TEST_F(PreviewWindowTest, AFailedWriteShowsTheErrorAndNoPreview)
 TEST_F(PreviewWindowTest, TheMainWindowsPreviewCommandOpensThePreview)
 {
     Watchdog watchdog(150s, "the preview test");
+    QPointer<GalleryDocument> opened;
     {
         MainWindow main;
         main.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&main));
         GalleryDocument *gallery = main.gallery();
         ASSERT_NE(gallery, nullptr);
+        opened = gallery;
         gallery->setWidth(520);
         gallery->setHeight(400);
         gallery->setModified(false);
@@ -243,13 +245,14 @@ TEST_F(PreviewWindowTest, TheMainWindowsPreviewCommandOpensThePreview)
         EXPECT_EQ(window->parentWidget(), &main);
         EXPECT_FALSE(gallery->modified());
         EXPECT_TRUE(main.isEnabled());
-        QSignalSpy loaded(window->webBrowser1(), &QWebEngineView::loadFinished);
+        QSignalSpy loaded(window->view(), &QWebEngineView::loadFinished);
         ASSERT_TRUE(loaded.wait(60000)) << "the preview page did not finish loading within 60 s";
         EXPECT_TRUE(loaded.first().first().toBool());
         gallery->setModified(false);
         delete window;
     }
-    EXPECT_EQ(AppState::CurrentGallery, nullptr);
+    // The window frees its gallery with itself.
+    EXPECT_TRUE(opened.isNull());
 }
 
 } // namespace

@@ -1,6 +1,5 @@
 #include "WindowTestSupport.h"
 
-#include "AppState.h"
 #include "GalleryButton.h"
 #include "ImageDisplay.h"
 #include "ThumbnailStrip.h"
@@ -26,7 +25,6 @@ protected:
             return;
         m_gallery = std::make_unique<GalleryDocument>();
         m_gallery->resetAsNewGallery();
-        AppState::CurrentGallery = m_gallery.get();
         m_canvas = std::make_unique<GalleryCanvas>();
         m_canvas->setGallery(m_gallery.get());
         m_canvas->show();
@@ -36,7 +34,6 @@ protected:
     {
         m_canvas.reset();
         m_gallery.reset();
-        AppState::CurrentGallery = nullptr;
         WindowTest::TearDown();
     }
 

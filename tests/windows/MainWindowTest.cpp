@@ -3,7 +3,6 @@
 #include "support/TestSupport.h"
 #include "Album.h"
 #include "AppFolders.h"
-#include "AppState.h"
 #include "NudgeKeyFilter.h"
 #include "FileDialog.h"
 #include "MessageBox.h"
@@ -46,6 +45,7 @@
 #include <QToolButton>
 #include <QTreeWidget>
 
+#include <functional>
 #include <memory>
 
 using namespace Qt::StringLiterals;
@@ -72,7 +72,7 @@ protected:
     void TearDown() override
     {
         // No question on the way out.
-        if (GalleryDocument *gallery = AppState::CurrentGallery)
+        if (GalleryDocument *gallery = m_window->gallery())
             gallery->setModified(false);
         m_window.reset();
         WindowTest::TearDown();
@@ -99,18 +99,17 @@ protected:
 TEST_F(MainWindowTest, FirstShowBuildsTheNewGalleryOnTheCanvas)
 {
     ASSERT_NE(gallery(), nullptr);
-    EXPECT_EQ(AppState::CurrentGallery, gallery());
     EXPECT_FALSE(gallery()->modified());
-    EXPECT_FALSE(AppState::UpdatingPanels);
+    EXPECT_FALSE(m_window->gallerySettingsPanel()->fillingFlag());
     EXPECT_EQ(m_window->windowTitle(), u"Fotovia"_s);
     EXPECT_EQ(m_window->canvas()->gallery(), gallery());
     EXPECT_EQ(m_window->canvas()->size(), QSize(500, 462));
     EXPECT_EQ(gallery()->thumbnailStrip()->albums().size(), 1);
     EXPECT_EQ(gallery()->imageDisplay()->bounds(), QRect(10, 10, 480, 360));
-    EXPECT_EQ(m_window->pageControl()->currentIndex(), 0);
-    EXPECT_EQ(m_window->pageControl()->tabText(0), u"Gallery Settings"_s);
-    EXPECT_EQ(m_window->pageControl()->tabText(1), u"Layout"_s);
-    EXPECT_EQ(m_window->mainPanel()->gallery(), gallery());
+    EXPECT_EQ(m_window->panelTabs()->currentIndex(), 0);
+    EXPECT_EQ(m_window->panelTabs()->tabText(0), u"Gallery Settings"_s);
+    EXPECT_EQ(m_window->panelTabs()->tabText(1), u"Layout"_s);
+    EXPECT_EQ(m_window->gallerySettingsPanel()->gallery(), gallery());
     EXPECT_GE(m_window->minimumWidth(), 618);
     EXPECT_GE(m_window->minimumHeight(), 500);
     EXPECT_TRUE(MessageBox::shownTexts().isEmpty());
@@ -126,7 +125,7 @@ TEST_F(MainWindowTest, ActionsCarryTheirCaptionsHintsAndShortcuts)
         {m_window->actionPublish(), u"&Upload"_s, u"Upload to your Website"_s, u"Ctrl+U"_s},
         {m_window->actionPreview(), u"&Preview"_s, u"Preview Flash"_s, u"Ctrl+P"_s},
         {m_window->actionHelp(), u"&Help"_s, u"Display the Help File"_s, u"F1"_s},
-        {m_window->actionGetHTML(), u"Get Co&de"_s, u"Get the HTML code"_s, u"Ctrl+D"_s},
+        {m_window->actionGetCode(), u"Get Co&de"_s, u"Get the HTML code"_s, u"Ctrl+D"_s},
         {m_window->actionAlbums(), u"Create/Edit Album"_s, u"Create and Edit your Photo Albums"_s, QString()},
         {m_window->actionExit(), u"Exit"_s, QString(), QString()},
         {m_window->actionShowReqFiles(), u"Required Files"_s, QString(), QString()},
@@ -154,7 +153,7 @@ TEST_F(MainWindowTest, ActionsCarryTheirCaptionsHintsAndShortcuts)
     }
     EXPECT_EQ(menus, QStringList({u"&File: &New,&Open,&Save,-,Exit"_s,
                                   u"&Help: &Help,Online Help,Contact Us,-,Show Tips on Startup,-,About"_s}));
-    EXPECT_TRUE(m_window->showTipsonStartup1()->isCheckable());
+    EXPECT_TRUE(m_window->showTipsOnStartupAction()->isCheckable());
 }
 
 TEST_F(MainWindowTest, NewOnAnUntouchedGalleryAsksNothing)
@@ -267,12 +266,60 @@ INSTANTIATE_TEST_SUITE_P(AllCommands, SaveQueryTest, ::testing::Values(
     QueryCase{Command::Exit, Answer::YesChooserCancelled, false},
     QueryCase{Command::Exit, Answer::YesSaved, true}));
 
+// Moving or resizing a component with the mouse is a change: discarding the gallery asks first.
+TEST_F(MainWindowTest, MovedOrResizedComponentMakesNewAndExitAsk)
+{
+    struct Gesture
+    {
+        const char *name;
+        std::function<CanvasObject *(GalleryDocument *)> object;
+        std::function<QPoint(const QRect &)> grab; // in the object's own coordinates
+        QPoint by;
+    };
+    const Gesture gestures[] = {
+        {"move the play button", [](GalleryDocument *g) { return g->playButton(); },
+         [](const QRect &) { return QPoint(12, 12); }, QPoint(15, -40)},
+        {"resize the image display", [](GalleryDocument *g) { return g->imageDisplay(); },
+         [](const QRect &r) { return QPoint(r.width() - 2, 100); }, QPoint(-80, 0)},
+        {"resize the strip", [](GalleryDocument *g) { return g->thumbnailStrip(); },
+         [](const QRect &r) { return QPoint(r.width() - 2, 40); }, QPoint(30, 0)},
+    };
+    GalleryCanvas *canvas = m_window->canvas();
+    for (const Gesture &gesture : gestures) {
+        for (const Command command : {Command::New, Command::Exit}) {
+            SCOPED_TRACE(std::string(gesture.name) + (command == Command::New ? " / New" : " / Exit"));
+            gallery()->setModified(false);
+            CanvasObject *object = gesture.object(gallery());
+            ASSERT_NE(object, nullptr);
+            const QRect before = object->bounds();
+            const QPoint from = before.topLeft() + gesture.grab(before);
+            QTest::mousePress(canvas, Qt::LeftButton, {}, from);
+            QTest::mouseMove(canvas, from + gesture.by / 2);
+            QTest::mouseMove(canvas, from + gesture.by);
+            QTest::mouseRelease(canvas, Qt::LeftButton, {}, from + gesture.by);
+            ASSERT_NE(object->bounds(), before);
+
+            QPointer<GalleryDocument> kept = gallery();
+            MessageBox::clearHistory();
+            MessageBox::setNextAnswer(QMessageBox::Cancel);
+            if (command == Command::New)
+                m_window->actionNew()->trigger();
+            else
+                m_window->actionExit()->trigger();
+            // The next gesture needs the window and its gallery still there.
+            ASSERT_EQ(MessageBox::shownTexts().count(SaveQuestion), 1);
+            ASSERT_EQ(gallery(), kept.data());
+            ASSERT_TRUE(m_window->isVisible());
+        }
+    }
+}
+
 TEST_F(MainWindowTest, ExitAndCloseWithoutChangesAskNothing)
 {
     m_window->actionExit()->trigger();
     EXPECT_FALSE(m_window->isVisible());
     EXPECT_TRUE(MessageBox::shownTexts().isEmpty());
-    EXPECT_EQ(AppState::CurrentGallery, nullptr);
+    EXPECT_EQ(m_window->gallery(), nullptr);
 }
 
 TEST_F(MainWindowTest, SaveProposesMyAlbumAndThenTheGallerysOwnFile)
@@ -310,7 +357,7 @@ TEST_F(MainWindowTest, SavesAndRequiredFilesShowTheFilesToUpload)
     FileDialog::setNextFileName(tempPath(u"site.xml"_s));
     m_window->actionShowReqFiles()->trigger();
     EXPECT_EQ(m_filesWindow.shown, 1);
-    FilesToUploadDialog *files = m_window->filesWindow();
+    FilesToUploadDialog *files = m_window->filesToUploadDialog();
     ASSERT_NE(files, nullptr);
     EXPECT_TRUE(files->txtHtml->toPlainText().contains(u"site.swf"_s)) << files->txtHtml->toPlainText().toStdString();
     ASSERT_GT(files->lbFiles->count(), 2);
@@ -379,7 +426,7 @@ TEST_F(MainWindowTest, OpenEmptiesTheWorkingFoldersOnlyWhenAFileIsChosen)
     EXPECT_FALSE(QFileInfo::exists(stale));
     EXPECT_FALSE(gallery()->modified());
     EXPECT_EQ(gallery()->thumbnailStrip()->albums().size(), 1);
-    EXPECT_EQ(m_window->pageControl()->currentIndex(), 0);
+    EXPECT_EQ(m_window->panelTabs()->currentIndex(), 0);
     EXPECT_TRUE(MessageBox::shownTexts().isEmpty());
     // The fresh working folder gives the sounds their plain names again.
     EXPECT_EQ(gallery()->mouseOverSoundName(), u"default.mp3"_s);
@@ -421,7 +468,7 @@ TEST_F(MainWindowTest, OpenNamesThePhotosThatCannotBeReadInOneMessage)
 
 TEST_F(MainWindowTest, ResizingTheWindowKeepsTheGalleryCentred)
 {
-    QScrollArea *box = m_window->moviePanel();
+    QScrollArea *box = m_window->galleryBox();
     GalleryCanvas *canvas = m_window->canvas();
     m_window->resize(1400, 1000);
     QTRY_VERIFY(box->viewport()->width() > 500 && box->viewport()->height() > 462);
@@ -439,8 +486,8 @@ TEST_F(MainWindowTest, ResizingTheWindowKeepsTheGalleryCentred)
 
 TEST_F(MainWindowTest, SelectionSwitchesPanelsAndTabs)
 {
-    QTabWidget *tabs = m_window->pageControl();
-    struct Row { CanvasObject *object; int tab; bool basePanel; bool thumbnailPanel; };
+    QTabWidget *tabs = m_window->panelTabs();
+    struct Row { CanvasObject *object; int tab; bool componentPanel; bool thumbnailCellPanel; };
     const Row rows[] = {
         {gallery()->thumbnailStrip(), 1, true, true},
         {gallery()->playButton(), 1, true, false},
@@ -452,13 +499,13 @@ TEST_F(MainWindowTest, SelectionSwitchesPanelsAndTabs)
     for (const Row &row : rows) {
         gallery()->select(row.object, true);
         EXPECT_EQ(tabs->currentIndex(), row.tab);
-        EXPECT_EQ(!m_window->basePanel()->isHidden(), row.basePanel);
-        EXPECT_EQ(!m_window->thumbnailPanel()->isHidden(), row.thumbnailPanel);
+        EXPECT_EQ(!m_window->componentPanel()->isHidden(), row.componentPanel);
+        EXPECT_EQ(!m_window->thumbnailCellPanel()->isHidden(), row.thumbnailCellPanel);
     }
     // The Layout tab with nothing selected shows the strip.
     tabs->setCurrentIndex(1);
     EXPECT_EQ(gallery()->selectedObject(), gallery()->thumbnailStrip());
-    EXPECT_FALSE(m_window->thumbnailPanel()->isHidden());
+    EXPECT_FALSE(m_window->thumbnailCellPanel()->isHidden());
     EXPECT_FALSE(gallery()->modified());
 }
 
@@ -467,24 +514,24 @@ TEST_F(MainWindowTest, ImageDisplayGoesBehindTheOthersAfterItsSizeChanged)
     ImageDisplay *display = gallery()->imageDisplay();
     gallery()->sendToBack(gallery()->playButton());
     ASSERT_NE(gallery()->zOrder().first(), display);
-    EXPECT_FALSE(m_window->timer1()->isActive());
+    EXPECT_FALSE(m_window->sendToBackTimer()->isActive());
     display->setLeft(20); // moving alone starts nothing
-    EXPECT_FALSE(m_window->timer1()->isActive());
+    EXPECT_FALSE(m_window->sendToBackTimer()->isActive());
     gallery()->sendToBack(gallery()->playButton());
 
     display->setWidth(400);
-    EXPECT_TRUE(m_window->timer1()->isActive());
-    EXPECT_EQ(m_window->timer1()->interval(), 1000);
-    EXPECT_TRUE(m_window->timer1()->isSingleShot());
+    EXPECT_TRUE(m_window->sendToBackTimer()->isActive());
+    EXPECT_EQ(m_window->sendToBackTimer()->interval(), 1000);
+    EXPECT_TRUE(m_window->sendToBackTimer()->isSingleShot());
     gallery()->sendToBack(gallery()->playButton());
-    QMetaObject::invokeMethod(m_window->timer1(), "timeout"); // as if the second had passed
+    QMetaObject::invokeMethod(m_window->sendToBackTimer(), "timeout"); // as if the second had passed
     EXPECT_EQ(gallery()->zOrder().first(), display);
-    EXPECT_FALSE(m_window->timer1()->isActive());
+    EXPECT_FALSE(m_window->sendToBackTimer()->isActive());
 }
 
 TEST_F(MainWindowTest, TipsSwitchRenamesTheTipsFile)
 {
-    QAction *item = m_window->showTipsonStartup1();
+    QAction *item = m_window->showTipsOnStartupAction();
     // Neither file: only the check mark changes.
     item->setChecked(true);
     item->trigger();
@@ -556,8 +603,8 @@ TEST_F(MainWindowTest, ArrowKeysNudgeTheSelectedComponentOnlyWhenItHasTheFocus)
     const QPoint settled = button->bounds().topLeft();
 
     // A text box of the main window has the focus: the key is the text box's.
-    QSpinBox *width = m_window->mainPanel()->widthEdit();
-    m_window->pageControl()->setCurrentIndex(0);
+    QSpinBox *width = m_window->gallerySettingsPanel()->widthEdit();
+    m_window->panelTabs()->setCurrentIndex(0);
     width->setFocus();
     ASSERT_TRUE(width->hasFocus());
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Left);
@@ -572,11 +619,11 @@ TEST_F(MainWindowTest, ArrowKeysNudgeTheSelectedComponentOnlyWhenItHasTheFocus)
     // While the Photo Albums window is visible it takes the arrow keys.
     gallery()->select(button, true);
     int albumsKeys = 0;
-    m_window->keyHandler()->setAlbumsWindowHandler([&albumsKeys](int) { ++albumsKeys; return true; });
+    m_window->nudgeKeys()->setAlbumsWindowHandler([&albumsKeys](int) { ++albumsKeys; return true; });
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
     EXPECT_EQ(button->bounds().topLeft(), settled);
     EXPECT_EQ(albumsKeys, 1);
-    m_window->keyHandler()->setAlbumsWindowHandler({});
+    m_window->nudgeKeys()->setAlbumsWindowHandler({});
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
     EXPECT_EQ(button->bounds().topLeft(), settled + QPoint(1, 0));
 }
@@ -591,7 +638,7 @@ TEST_F(MainWindowTest, ArrowKeysDoNothingWhileAnotherWindowIsActive)
     other.show();
     other.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
-    EXPECT_FALSE(m_window->keyHandler()->handle(Qt::Key_Left));
+    EXPECT_FALSE(m_window->nudgeKeys()->handle(Qt::Key_Left));
     EXPECT_EQ(button->bounds().topLeft(), start);
 }
 
@@ -616,16 +663,16 @@ TEST_F(TipsAtStartTest, FirstShowShowsATipOrUnchecksTheMenuItem)
     {
         MainWindow window;
         window.show();
-        EXPECT_EQ(window.tipsWindow(), nullptr);
-        EXPECT_FALSE(window.showTipsonStartup1()->isChecked());
+        EXPECT_EQ(window.tipsDialog(), nullptr);
+        EXPECT_FALSE(window.showTipsOnStartupAction()->isChecked());
     }
     writeFile(appPath(u"tips.txt"_s), "First\nSecond\nLast\n");
     MainWindow window;
     window.show();
-    ASSERT_NE(window.tipsWindow(), nullptr);
-    EXPECT_TRUE(window.tipsWindow()->isVisible());
-    EXPECT_TRUE(window.showTipsonStartup1()->isChecked());
-    EXPECT_NE(window.tipsWindow()->currentTip(), u"Last"_s);
+    ASSERT_NE(window.tipsDialog(), nullptr);
+    EXPECT_TRUE(window.tipsDialog()->isVisible());
+    EXPECT_TRUE(window.showTipsOnStartupAction()->isChecked());
+    EXPECT_NE(window.tipsDialog()->currentTip(), u"Last"_s);
 }
 
 } // namespace

@@ -1,7 +1,6 @@
 #include "WindowTestSupport.h"
 
 #include "AppFolders.h"
-#include "AppState.h"
 #include "FileDialog.h"
 #include "MessageBox.h"
 
@@ -35,7 +34,6 @@ void WindowTest::SetUp()
     MessageBox::clearHistory();
     // A box the test did not expect is answered with its default instead of waiting forever.
     MessageBox::setAutoAnswer(true);
-    AppState::UpdatingPanels = false;
     m_opened = new OpenedUrls;
 }
 

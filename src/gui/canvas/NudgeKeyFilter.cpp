@@ -1,6 +1,5 @@
 #include "NudgeKeyFilter.h"
 
-#include "AppState.h"
 #include "StyledComponent.h"
 #include "GalleryCanvas.h"
 #include "GalleryDocument.h"
@@ -33,7 +32,7 @@ bool NudgeKeyFilter::handle(int key)
     case Qt::Key_Down: dy = 1; break;
     default: return false;
     }
-    GalleryDocument *gallery = AppState::CurrentGallery;
+    GalleryDocument *gallery = m_canvas ? m_canvas->gallery() : nullptr;
     if (!gallery)
         return false;
     if (m_albumsWindow && m_albumsWindow(key))

@@ -32,7 +32,7 @@ HtmlCodeDialog *HtmlCodeDialog::showHtmlCode(GalleryDocument *gallery, const Sav
     if (code.isEmpty() && gallery->baseName().isEmpty())
         MessageBox::warning(owner, u"Fotovia"_s, u"You must save your flash to see the HTML!"_s);
     window->setCode(code);
-    if (window->dcMemo1()->toPlainText().isEmpty()) {
+    if (window->codeEdit()->toPlainText().isEmpty()) {
         delete window;
         return nullptr;
     }
@@ -52,7 +52,16 @@ HtmlCodeDialog::HtmlCodeDialog(QWidget *owner)
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 8);
+    layout->addWidget(createHeader());
+    auto *groupMargin = new QHBoxLayout;
+    groupMargin->setContentsMargins(8, 0, 8, 0);
+    groupMargin->addWidget(createCodeGroup());
+    layout->addLayout(groupMargin, 1);
+    layout->addLayout(createButtons());
+}
 
+QLabel *HtmlCodeDialog::createHeader()
+{
     auto *header = new QLabel(u"Required HTML"_s, this);
     header->setObjectName(u"header"_s);
     QFont headerFont = header->font();
@@ -65,8 +74,11 @@ HtmlCodeDialog::HtmlCodeDialog(QWidget *owner)
     white.setColor(QPalette::Window, Qt::white);
     white.setColor(QPalette::WindowText, Qt::black);
     header->setPalette(white);
-    layout->addWidget(header);
+    return header;
+}
 
+QGroupBox *HtmlCodeDialog::createCodeGroup()
+{
     auto *group = new QGroupBox(u"HTML"_s, this);
     auto *groupLayout = new QVBoxLayout(group);
     auto *explanation = new QLabel(
@@ -76,20 +88,20 @@ HtmlCodeDialog::HtmlCodeDialog(QWidget *owner)
         group);
     explanation->setWordWrap(true);
     groupLayout->addWidget(explanation);
-    m_dcMemo1 = new QPlainTextEdit(group);
-    m_dcMemo1->setObjectName(u"DCMemo1"_s);
-    m_dcMemo1->setReadOnly(true);
+    m_codeEdit = new QPlainTextEdit(group);
+    m_codeEdit->setObjectName(u"codeEdit"_s);
+    m_codeEdit->setReadOnly(true);
     // Read-only, but the user may still select part of the code and copy it.
-    m_dcMemo1->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    m_dcMemo1->setLineWrapMode(QPlainTextEdit::NoWrap);
-    m_dcMemo1->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-    m_highlighter = new HtmlHighlighter(m_dcMemo1->document());
-    groupLayout->addWidget(m_dcMemo1, 1);
-    auto *groupMargin = new QHBoxLayout;
-    groupMargin->setContentsMargins(8, 0, 8, 0);
-    groupMargin->addWidget(group);
-    layout->addLayout(groupMargin, 1);
+    m_codeEdit->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    m_codeEdit->setLineWrapMode(QPlainTextEdit::NoWrap);
+    m_codeEdit->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    m_highlighter = new HtmlHighlighter(m_codeEdit->document());
+    groupLayout->addWidget(m_codeEdit, 1);
+    return group;
+}
 
+QLayout *HtmlCodeDialog::createButtons()
+{
     auto *buttons = new QHBoxLayout;
     buttons->setContentsMargins(8, 0, 8, 0);
     m_copyButton = new QPushButton(u"Copy HTML to Clipboard"_s, this);
@@ -99,21 +111,20 @@ HtmlCodeDialog::HtmlCodeDialog(QWidget *owner)
     buttons->addStretch(1);
     buttons->addWidget(m_copyButton);
     buttons->addWidget(m_closeButton);
-    layout->addLayout(buttons);
-
-    connect(m_copyButton, &QPushButton::clicked, this, &HtmlCodeDialog::copyClick);
+    connect(m_copyButton, &QPushButton::clicked, this, &HtmlCodeDialog::copyCode);
     connect(m_closeButton, &QPushButton::clicked, this, &QDialog::close);
+    return buttons;
 }
 
 void HtmlCodeDialog::setCode(const QString &code)
 {
     m_code = code;
-    m_dcMemo1->setPlainText(code);
+    m_codeEdit->setPlainText(code);
 }
 
-void HtmlCodeDialog::copyClick()
+void HtmlCodeDialog::copyCode()
 {
-    m_dcMemo1->selectAll();
+    m_codeEdit->selectAll();
     // The code as the page carries it, line breaks included; the editor keeps only bare ones.
     QGuiApplication::clipboard()->setText(m_code);
 }

@@ -5,6 +5,9 @@
 #include <QDialog>
 
 class HtmlHighlighter;
+class QGroupBox;
+class QLabel;
+class QLayout;
 class QPlainTextEdit;
 class QPushButton;
 
@@ -18,14 +21,15 @@ public:
     // through chooser; when that is cancelled the user is told and no window stays. Returns
     // the window shown, or nullptr.
     static HtmlCodeDialog *showHtmlCode(GalleryDocument *gallery, const SaveFileChooser &chooser,
-                                     QWidget *owner = nullptr);
+                                        QWidget *owner = nullptr);
 
     explicit HtmlCodeDialog(QWidget *owner = nullptr);
 
     void setCode(const QString &code);
-    void copyClick();
+    // Copies the code to the clipboard, and selects it all so that the user sees what went.
+    void copyCode();
 
-    QPlainTextEdit *dcMemo1() const { return m_dcMemo1; }
+    QPlainTextEdit *codeEdit() const { return m_codeEdit; }
     HtmlHighlighter *highlighter() const { return m_highlighter; }
     QPushButton *copyButton() const { return m_copyButton; }
     QPushButton *closeButton() const { return m_closeButton; }
@@ -34,7 +38,11 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
-    QPlainTextEdit *m_dcMemo1 = nullptr;
+    QLabel *createHeader();
+    QGroupBox *createCodeGroup();
+    QLayout *createButtons();
+
+    QPlainTextEdit *m_codeEdit = nullptr;
     HtmlHighlighter *m_highlighter = nullptr;
     QPushButton *m_copyButton = nullptr;
     QPushButton *m_closeButton = nullptr;

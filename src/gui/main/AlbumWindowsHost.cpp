@@ -18,7 +18,7 @@ AlbumWindowsHost::AlbumWindowsHost(MainWindow *main) : QObject(main), m_main(mai
 
     connect(main, &MainWindow::galleryReplaced, this, &AlbumWindowsHost::galleryReplaced);
     connect(main, &MainWindow::albumsWindowRequested, this, &AlbumWindowsHost::showAlbumsWindow);
-    if (NudgeKeyFilter *keys = main->keyHandler()) {
+    if (NudgeKeyFilter *keys = main->nudgeKeys()) {
         const QPointer<AlbumWindowsHost> self(this);
         keys->setAlbumsWindowHandler([self](int key) {
             return self && self->m_window && self->m_window->handleArrowKey(key);
@@ -61,7 +61,7 @@ void AlbumWindowsHost::galleryReplaced(GalleryDocument *gallery)
     dialogs.link = m_link;
     dialogs.folders = &m_main->folders();
     m_window = new PhotoAlbumsWindow(gallery, dialogs, m_main);
-    connect(m_window, &PhotoAlbumsWindow::previewRequested, m_main, &MainWindow::actionPreviewExecute);
+    connect(m_window, &PhotoAlbumsWindow::previewRequested, m_main, &MainWindow::previewGallery);
 }
 
 void AlbumWindowsHost::showAlbumsWindow()

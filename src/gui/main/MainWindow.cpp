@@ -1,7 +1,6 @@
 #include "MainWindow.h"
 
 #include "AppFolders.h"
-#include "AppState.h"
 #include "NudgeKeyFilter.h"
 #include "RememberedFolders.h"
 #include "Errors.h"
@@ -94,16 +93,18 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
 {
     m_settings = std::make_unique<SettingsStore>();
     m_folders = std::make_unique<RememberedFolders>(*m_settings);
-    m_timer1 = new QTimer(this);
-    m_timer1->setSingleShot(true);
-    m_timer1->setInterval(1000);
-    connect(m_timer1, &QTimer::timeout, this, &MainWindow::timer1Timer);
+    m_sendToBackTimer = new QTimer(this);
+    m_sendToBackTimer->setSingleShot(true);
+    m_sendToBackTimer->setInterval(1000);
+    connect(m_sendToBackTimer, &QTimer::timeout, this, &MainWindow::sendImageDisplayToBack);
 
     createActions();
+    connectActions();
+    createEditActions();
     createMenus();
     createToolBar();
     createCentralArea();
-    formCreate();
+    applyStartSettings();
     new AlbumWindowsHost(this);
     connectPublishing();
 }
@@ -111,8 +112,8 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
 void MainWindow::connectPublishing()
 {
     // Kept for the whole run, as the code box keeps the last gallery's embed code.
-    m_filesWindow = new FilesToUploadDialog(this);
-    connect(this, &MainWindow::requiredFilesRequested, this, [this] { m_filesWindow->showFor(gallery()); });
+    m_filesToUploadDialog = new FilesToUploadDialog(this);
+    connect(this, &MainWindow::requiredFilesRequested, this, [this] { m_filesToUploadDialog->showFor(gallery()); });
     connect(this, &MainWindow::publishRequested, this, [this] { MySitesDialog::instance(this)->startUpload(gallery()); });
 }
 
@@ -128,10 +129,10 @@ QString MainWindow::windowKey()
 
 GalleryDocument *MainWindow::gallery() const
 {
-    return AppState::CurrentGallery;
+    return m_gallery;
 }
 
-TipsDialog *MainWindow::tipsWindow() const
+TipsDialog *MainWindow::tipsDialog() const
 {
     return m_tips;
 }
@@ -164,32 +165,38 @@ void MainWindow::createActions()
     m_actionContactUs = make(u"Contact Us"_s, {}, {});
     m_actionAbout = make(u"About"_s, {}, {});
     m_actionShowReqFiles = make(u"Required Files"_s, {}, {});
-    m_actionGetHTML = make(u"Get Co&de"_s, u"Get the HTML code"_s, QKeySequence(u"Ctrl+D"_s));
+    m_actionGetCode = make(u"Get Co&de"_s, u"Get the HTML code"_s, QKeySequence(u"Ctrl+D"_s));
     m_showTipsOnStartup = make(u"Show Tips on Startup"_s, {}, {});
     m_showTipsOnStartup->setCheckable(true);
     m_showTipsOnStartup->setChecked(true);
+}
 
-    connect(m_actionNew, &QAction::triggered, this, &MainWindow::actionNewExecute);
-    connect(m_actionOpen, &QAction::triggered, this, &MainWindow::actionOpenExecute);
-    connect(m_actionSaveAs, &QAction::triggered, this, &MainWindow::actionSaveAsExecute);
-    connect(m_actionPublish, &QAction::triggered, this, &MainWindow::actionPublishExecute);
-    connect(m_actionPreview, &QAction::triggered, this, &MainWindow::actionPreviewExecute);
+void MainWindow::connectActions()
+{
+    connect(m_actionNew, &QAction::triggered, this, &MainWindow::newGallery);
+    connect(m_actionOpen, &QAction::triggered, this, &MainWindow::openGallery);
+    connect(m_actionSaveAs, &QAction::triggered, this, &MainWindow::saveGallery);
+    connect(m_actionPublish, &QAction::triggered, this, &MainWindow::publishGallery);
+    connect(m_actionPreview, &QAction::triggered, this, &MainWindow::previewGallery);
     connect(m_actionAlbums, &QAction::triggered, this, [this] {
         if (gallery())
             emit albumsWindowRequested();
     });
-    connect(m_actionExit, &QAction::triggered, this, &MainWindow::actionExitExecute);
-    connect(m_actionHelp, &QAction::triggered, this, &MainWindow::actionHelpExecute);
-    connect(m_actionOnlineHelp, &QAction::triggered, this, &MainWindow::actionOnlineHelpExecute);
-    connect(m_actionContactUs, &QAction::triggered, this, &MainWindow::actionContactUsExecute);
-    connect(m_actionAbout, &QAction::triggered, this, &MainWindow::actionAboutExecute);
-    connect(m_actionShowReqFiles, &QAction::triggered, this, &MainWindow::actionShowReqFilesExecute);
-    connect(m_showTipsOnStartup, &QAction::triggered, this, &MainWindow::showTipsonStartup1Click);
-    connect(m_actionGetHTML, &QAction::triggered, this, &MainWindow::code1Click);
+    connect(m_actionExit, &QAction::triggered, this, &MainWindow::exitProgram);
+    connect(m_actionHelp, &QAction::triggered, this, &MainWindow::showHelp);
+    connect(m_actionOnlineHelp, &QAction::triggered, this, &MainWindow::showOnlineHelp);
+    connect(m_actionContactUs, &QAction::triggered, this, &MainWindow::contactUs);
+    connect(m_actionAbout, &QAction::triggered, this, &MainWindow::showAbout);
+    connect(m_actionShowReqFiles, &QAction::triggered, this, &MainWindow::showRequiredFiles);
+    connect(m_showTipsOnStartup, &QAction::triggered, this, &MainWindow::setTipsOnStartup);
+    connect(m_actionGetCode, &QAction::triggered, this, &MainWindow::showHtmlCode);
     // Placed nowhere, but their shortcuts work in the whole window.
     addAction(m_actionShowReqFiles);
-    addAction(m_actionGetHTML);
+    addAction(m_actionGetCode);
+}
 
+void MainWindow::createEditActions()
+{
     // The standard edit commands act on the focused text field.
     const struct
     {
@@ -284,50 +291,47 @@ void MainWindow::createCentralArea()
     layout->setContentsMargins(2, 0, 2, 2);
     layout->setSpacing(4);
 
-    m_moviePanel = new QScrollArea(central);
-    m_moviePanel->setObjectName(u"moviePanel"_s);
-    m_moviePanel->setFrameShape(QFrame::NoFrame);
-    m_moviePanel->setWidgetResizable(true);
-    m_stage = new QWidget(m_moviePanel);
+    m_galleryBox = new QScrollArea(central);
+    m_galleryBox->setObjectName(u"galleryBox"_s);
+    m_galleryBox->setFrameShape(QFrame::NoFrame);
+    m_galleryBox->setWidgetResizable(true);
+    m_stage = new QWidget(m_galleryBox);
     QPalette silver = m_stage->palette();
     silver.setColor(QPalette::Window, toQColor(Colors::Silver));
     m_stage->setPalette(silver);
     m_stage->setAutoFillBackground(true);
-    m_moviePanel->setPalette(silver);
-    m_moviePanel->setWidget(m_stage);
-    m_moviePanel->viewport()->installEventFilter(this);
+    m_galleryBox->setPalette(silver);
+    m_galleryBox->setWidget(m_stage);
+    m_galleryBox->viewport()->installEventFilter(this);
     m_canvas = new GalleryCanvas(m_stage);
-    connect(m_canvas, &GalleryCanvas::gallerySizeChanged, this, &MainWindow::formResize);
-    layout->addWidget(m_moviePanel, 1);
+    connect(m_canvas, &GalleryCanvas::gallerySizeChanged, this, &MainWindow::centreGallery);
+    layout->addWidget(m_galleryBox, 1);
 
-    m_pageControl = new QTabWidget(central);
-    m_pageControl->setObjectName(u"pageControl"_s);
-    m_mainPanel = new GallerySettingsPanel(m_pageControl);
-    m_mainPanel->setObjectName(u"mainPanel"_s);
-    m_basePanel = new ComponentPanel(m_pageControl);
-    m_basePanel->setObjectName(u"basePanel"_s);
-    m_thumbnailPanel = new ThumbnailCellPanel(m_pageControl);
-    m_thumbnailPanel->setObjectName(u"thumbnailPanel"_s);
-    m_pageControl->addTab(panelPage(m_pageControl, {m_mainPanel}), u"Gallery Settings"_s);
-    m_pageControl->addTab(panelPage(m_pageControl, {m_basePanel, m_thumbnailPanel}), u"Layout"_s);
-    const int panelWidth = qMax(m_mainPanel->sizeHint().width(),
-                                qMax(m_basePanel->sizeHint().width(), m_thumbnailPanel->sizeHint().width()));
+    m_panelTabs = new QTabWidget(central);
+    m_panelTabs->setObjectName(u"panelTabs"_s);
+    m_gallerySettingsPanel = new GallerySettingsPanel(m_panelTabs);
+    m_componentPanel = new ComponentPanel(m_panelTabs);
+    m_thumbnailCellPanel = new ThumbnailCellPanel(m_panelTabs);
+    m_panelTabs->addTab(panelPage(m_panelTabs, {m_gallerySettingsPanel}), u"Gallery Settings"_s);
+    m_panelTabs->addTab(panelPage(m_panelTabs, {m_componentPanel, m_thumbnailCellPanel}), u"Layout"_s);
+    const int panelWidth = qMax(m_gallerySettingsPanel->sizeHint().width(),
+                                qMax(m_componentPanel->sizeHint().width(), m_thumbnailCellPanel->sizeHint().width()));
     const int scrollBar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
-    m_pageControl->setFixedWidth(panelWidth + 4 + 4 + scrollBar + 12);
-    connect(m_pageControl, &QTabWidget::currentChanged, this, &MainWindow::pageChanged);
-    layout->addWidget(m_pageControl);
+    m_panelTabs->setFixedWidth(panelWidth + 4 + 4 + scrollBar + 12);
+    connect(m_panelTabs, &QTabWidget::currentChanged, this, &MainWindow::pageChanged);
+    layout->addWidget(m_panelTabs);
 
     setCentralWidget(central);
 }
 
-void MainWindow::formCreate()
+void MainWindow::applyStartSettings()
 {
     setWindowTitle(u"Fotovia"_s);
     QApplication::setApplicationDisplayName(u"Fotovia"_s);
     setMinimumSize(618, 500);
     // 792 x 648, or wider where the panels need more room, so that the default gallery fits
     // beside them.
-    const int fitting = 500 + 2 + 4 + m_pageControl->width() + 2 + 8;
+    const int fitting = 500 + 2 + 4 + m_panelTabs->width() + 2 + 8;
     int width = qMax(792, fitting);
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         width = qMin(width, qMax(792, screen->availableGeometry().width()));
@@ -336,29 +340,32 @@ void MainWindow::formCreate()
 
     m_folders->setDefault(OpenDialog, myDocumentsFolder());
     m_folders->setDefault(SaveDialog, myDocumentsFolder());
-    m_keyHandler = new NudgeKeyFilter(this, m_canvas, this);
-    qApp->installEventFilter(m_keyHandler);
-    AppState::UpdatingPanels = false;
+    m_nudgeKeys = new NudgeKeyFilter(this, m_canvas, this);
+    qApp->installEventFilter(m_nudgeKeys);
 
-    m_basePanel->hide();
-    m_thumbnailPanel->hide();
-    m_mainPanel->show();
-    m_pageControl->setCurrentIndex(0);
+    m_componentPanel->hide();
+    m_thumbnailCellPanel->hide();
+    m_gallerySettingsPanel->show();
+    m_panelTabs->setCurrentIndex(0);
 
     // Where the add-images dialog of the Photo Albums window starts the first time.
     const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
     m_folders->setDefault(AddImagesDialogKey, pictures.isEmpty() ? myDocumentsFolder() + u"My Pictures"_s : pictures);
+    rememberPickerFolders();
+}
 
+void MainWindow::rememberPickerFolders()
+{
     // The pickers start in their library folders until a choice moves them; the window keeps
     // their folders from one run to the next.
-    m_basePanel->iconPicker()->setStartFolder(m_folders->remembered(PictureDialog));
-    connect(m_basePanel->iconPicker(), &PicturePicker::startFolderChanged, this,
+    m_componentPanel->iconPicker()->setStartFolder(m_folders->remembered(PictureDialog));
+    connect(m_componentPanel->iconPicker(), &PicturePicker::startFolderChanged, this,
             [this](const QString &folder) { m_folders->remember(PictureDialog, folder); });
-    m_mainPanel->backgroundSoundPicker()->setStartFolder(m_folders->remembered(BackgroundSoundDialog));
-    connect(m_mainPanel->backgroundSoundPicker(), &SoundPicker::startFolderChanged, this,
+    m_gallerySettingsPanel->backgroundSoundPicker()->setStartFolder(m_folders->remembered(BackgroundSoundDialog));
+    connect(m_gallerySettingsPanel->backgroundSoundPicker(), &SoundPicker::startFolderChanged, this,
             [this](const QString &folder) { m_folders->remember(BackgroundSoundDialog, folder); });
-    m_mainPanel->mouseOverSoundPicker()->setStartFolder(m_folders->remembered(MouseOverSoundDialog));
-    connect(m_mainPanel->mouseOverSoundPicker(), &SoundPicker::startFolderChanged, this,
+    m_gallerySettingsPanel->mouseOverSoundPicker()->setStartFolder(m_folders->remembered(MouseOverSoundDialog));
+    connect(m_gallerySettingsPanel->mouseOverSoundPicker(), &SoundPicker::startFolderChanged, this,
             [this](const QString &folder) { m_folders->remember(MouseOverSoundDialog, folder); });
 }
 
@@ -391,20 +398,17 @@ void MainWindow::showEvent(QShowEvent *event)
     QMainWindow::showEvent(event);
     if (!m_firstShowDone) {
         m_firstShowDone = true;
-        formShow();
+        startFirstGallery();
     }
 }
 
-void MainWindow::formShow()
+void MainWindow::startFirstGallery()
 {
     if (!gallery()) {
         // Nothing to save yet: no question.
-        {
-            UpdatingPanelsGuard building;
-            createGallery();
-            gallery()->resetAsNewGallery();
-            gallery()->setModified(false);
-        }
+        createGallery();
+        gallery()->resetAsNewGallery();
+        gallery()->setModified(false);
         updatePanels(gallery()->selectedObject());
     }
     m_tips = TipsDialog::showStartupTip(m_showTipsOnStartup, this);
@@ -412,16 +416,16 @@ void MainWindow::formShow()
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
-    // FormCloseQuery: unsaved changes are asked about; Cancel keeps the window open.
+    // Unsaved changes are asked about; Cancel keeps the window open.
     if (gallery() && gallery()->modified() && !saveQuery()) {
         event->ignore();
         return;
     }
-    formClose();
+    shutDown();
     event->accept();
 }
 
-void MainWindow::formClose()
+void MainWindow::shutDown()
 {
     storePosition();
     freeGallery();
@@ -432,12 +436,12 @@ void MainWindow::formClose()
 
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == m_moviePanel->viewport() && event->type() == QEvent::Resize)
-        formResize();
+    if (watched == m_galleryBox->viewport() && event->type() == QEvent::Resize)
+        centreGallery();
     return QMainWindow::eventFilter(watched, event);
 }
 
-void MainWindow::formResize()
+void MainWindow::centreGallery()
 {
     GalleryDocument *gallery = this->gallery();
     if (!gallery)
@@ -446,7 +450,7 @@ void MainWindow::formResize()
     const QSize gallerySize(qMax(0, gallery->width()), qMax(0, gallery->height()));
     // The stage grows with the gallery so that a gallery larger than the box can be scrolled.
     m_stage->setMinimumSize(gallerySize);
-    const QSize box = m_moviePanel->viewport()->size();
+    const QSize box = m_galleryBox->viewport()->size();
     const int left = qMax(0, (box.width() - gallerySize.width()) / 2);
     const int top = qMax(0, (box.height() - gallerySize.height()) / 2);
     m_canvas->move(left, top);
@@ -458,19 +462,19 @@ void MainWindow::createGallery()
 {
     freeGallery();
     auto *gallery = new GalleryDocument(this);
-    AppState::CurrentGallery = gallery;
+    m_gallery = gallery;
     connect(gallery, &GalleryDocument::selectionChanged, this, &MainWindow::updatePanels);
     connect(gallery, &GalleryDocument::requiredFilesRequested, this, &MainWindow::requiredFilesRequested);
     connect(gallery, &GalleryDocument::imageFilesMissing, this, [this](const QStringList &paths) {
         MessageBox::warning(this, MessageCaption, u"No Src Big Image Found\n"_s + paths.join(u'\n'));
     });
     m_canvas->setGallery(gallery);
-    m_mainPanel->bind(gallery);
-    m_basePanel->bind(gallery);
-    m_thumbnailPanel->bind(gallery);
+    m_gallerySettingsPanel->bind(gallery);
+    m_componentPanel->bind(gallery);
+    m_thumbnailCellPanel->bind(gallery);
     watchImageDisplay();
     m_canvas->show();
-    formResize();
+    centreGallery();
     QCoreApplication::processEvents();
     emit galleryReplaced(gallery);
 }
@@ -480,12 +484,12 @@ void MainWindow::freeGallery()
     GalleryDocument *gallery = this->gallery();
     if (!gallery)
         return;
-    m_timer1->stop();
+    m_sendToBackTimer->stop();
     m_canvas->setGallery(nullptr);
-    m_mainPanel->bind(nullptr);
-    m_basePanel->bind(nullptr);
-    m_thumbnailPanel->bind(nullptr);
-    AppState::CurrentGallery = nullptr;
+    m_gallerySettingsPanel->bind(nullptr);
+    m_componentPanel->bind(nullptr);
+    m_thumbnailCellPanel->bind(nullptr);
+    m_gallery = nullptr;
     delete gallery;
     emit galleryReplaced(nullptr);
 }
@@ -502,13 +506,13 @@ void MainWindow::watchImageDisplay()
         if (size == m_imageDisplaySize)
             return;
         m_imageDisplaySize = size;
-        m_timer1->start();
+        m_sendToBackTimer->start();
     });
 }
 
-void MainWindow::timer1Timer()
+void MainWindow::sendImageDisplayToBack()
 {
-    m_timer1->stop();
+    m_sendToBackTimer->stop();
     if (GalleryDocument *gallery = this->gallery())
         gallery->sendToBack(gallery->imageDisplay());
 }
@@ -518,16 +522,16 @@ void MainWindow::updatePanels(CanvasObject *selected)
     GalleryDocument *gallery = this->gallery();
     if (gallery && selected && selected != gallery) {
         auto *component = qobject_cast<StyledComponent *>(selected);
-        m_thumbnailPanel->setVisible(selected == gallery->thumbnailStrip());
-        m_basePanel->setVisible(component != nullptr);
-        m_pageControl->setCurrentIndex(1);
+        m_thumbnailCellPanel->setVisible(selected == gallery->thumbnailStrip());
+        m_componentPanel->setVisible(component != nullptr);
+        m_panelTabs->setCurrentIndex(1);
         if (component)
             component->showProperties();
         return;
     }
-    m_basePanel->hide();
-    m_thumbnailPanel->hide();
-    m_pageControl->setCurrentIndex(0);
+    m_componentPanel->hide();
+    m_thumbnailCellPanel->hide();
+    m_panelTabs->setCurrentIndex(0);
 }
 
 void MainWindow::pageChanged(int index)
@@ -593,20 +597,17 @@ bool MainWindow::saveQuery()
     }
 }
 
-void MainWindow::actionNewExecute()
+void MainWindow::newGallery()
 {
     if (gallery() && gallery()->modified() && !saveQuery())
         return;
-    {
-        UpdatingPanelsGuard building;
-        createGallery();
-        gallery()->resetAsNewGallery();
-        gallery()->setModified(false);
-    }
+    createGallery();
+    gallery()->resetAsNewGallery();
+    gallery()->setModified(false);
     updatePanels(gallery()->selectedObject());
 }
 
-void MainWindow::actionOpenExecute()
+void MainWindow::openGallery()
 {
     if (gallery() && gallery()->modified() && !saveQuery())
         return;
@@ -623,11 +624,8 @@ void MainWindow::actionOpenExecute()
         showError(e.message());
         return;
     }
-    {
-        UpdatingPanelsGuard building;
-        createGallery();
-        gallery()->setModified(false);
-    }
+    createGallery();
+    gallery()->setModified(false);
     GalleryLoadReport report;
     try {
         report = gallery()->loadFromFile(path);
@@ -644,68 +642,68 @@ void MainWindow::actionOpenExecute()
     }
     if (gallery()) {
         updatePanels(gallery()->selectedObject());
-        m_pageControl->setCurrentIndex(0);
+        m_panelTabs->setCurrentIndex(0);
     }
-    formResize();
+    centreGallery();
 }
 
-void MainWindow::actionSaveAsExecute()
+void MainWindow::saveGallery()
 {
     if (gallery())
         runSave();
 }
 
-void MainWindow::actionExitExecute()
+void MainWindow::exitProgram()
 {
     // The same way out as the close box, so unsaved changes are asked about.
     close();
 }
 
-void MainWindow::actionHelpExecute()
+void MainWindow::showHelp()
 {
     shellOpen(AppFolders::appFile(u"help.html"_s));
 }
 
-void MainWindow::actionOnlineHelpExecute()
+void MainWindow::showOnlineHelp()
 {
     shellOpen(ProjectLinks::onlineHelp());
 }
 
-void MainWindow::actionContactUsExecute()
+void MainWindow::contactUs()
 {
     shellOpen(ProjectLinks::contactUs());
 }
 
-void MainWindow::actionAboutExecute()
+void MainWindow::showAbout()
 {
     AboutDialog about(this);
     about.exec();
 }
 
-void MainWindow::actionShowReqFilesExecute()
+void MainWindow::showRequiredFiles()
 {
     if (gallery())
         emit requiredFilesRequested();
 }
 
-void MainWindow::actionPublishExecute()
+void MainWindow::publishGallery()
 {
     if (gallery())
         emit publishRequested();
 }
 
-void MainWindow::actionPreviewExecute()
+void MainWindow::previewGallery()
 {
     if (gallery())
         PreviewWindow::preview(gallery(), this);
 }
 
-void MainWindow::code1Click()
+void MainWindow::showHtmlCode()
 {
     HtmlCodeDialog::showHtmlCode(gallery(), saveChooser(), this);
 }
 
-void MainWindow::showTipsonStartup1Click(bool checked)
+void MainWindow::setTipsOnStartup(bool checked)
 {
     // The check mark has already flipped. The tips file's name is the setting; a rename that
     // fails (a file of the target name exists) is ignored.

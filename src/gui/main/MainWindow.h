@@ -1,6 +1,7 @@
 #pragma once
 
 #include "GalleryDocument.h"
+#include "TipsDialog.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -14,7 +15,6 @@ class SettingsStore;
 class ComponentPanel;
 class GallerySettingsPanel;
 class ThumbnailCellPanel;
-#include "TipsDialog.h"
 class FilesToUploadDialog;
 class QAction;
 class QScrollArea;
@@ -36,24 +36,26 @@ public:
     // The save question before a gallery is discarded: true to go on, false to stop.
     bool saveQuery();
     // Keeps the gallery centred in the scroll box (at the top left once it is larger).
-    void formResize();
+    void centreGallery();
 
+public slots:
     // Commands.
-    void actionNewExecute();
-    void actionOpenExecute();
-    void actionSaveAsExecute();
-    void actionExitExecute();
-    void actionHelpExecute();
-    void actionOnlineHelpExecute();
-    void actionContactUsExecute();
-    void actionAboutExecute();
-    void actionShowReqFilesExecute();
-    void actionPublishExecute();
-    void actionPreviewExecute();
-    void code1Click();
-    void showTipsonStartup1Click(bool checked);
-    void timer1Timer();
+    void newGallery();
+    void openGallery();
+    void saveGallery();
+    void exitProgram();
+    void showHelp();
+    void showOnlineHelp();
+    void contactUs();
+    void showAbout();
+    void showRequiredFiles();
+    void publishGallery();
+    void previewGallery();
+    void showHtmlCode();
+    void setTipsOnStartup(bool checked);
+    void sendImageDisplayToBack();
 
+public:
     // What the window is made of, for the windows that work with it and for tests.
     QAction *actionNew() const { return m_actionNew; }
     QAction *actionOpen() const { return m_actionOpen; }
@@ -67,20 +69,20 @@ public:
     QAction *actionContactUs() const { return m_actionContactUs; }
     QAction *actionAbout() const { return m_actionAbout; }
     QAction *actionShowReqFiles() const { return m_actionShowReqFiles; }
-    QAction *actionGetHTML() const { return m_actionGetHTML; }
-    QAction *showTipsonStartup1() const { return m_showTipsOnStartup; }
+    QAction *actionGetCode() const { return m_actionGetCode; }
+    QAction *showTipsOnStartupAction() const { return m_showTipsOnStartup; }
     QToolBar *toolBar() const { return m_toolBar; }
-    QScrollArea *moviePanel() const { return m_moviePanel; }
+    QScrollArea *galleryBox() const { return m_galleryBox; }
     GalleryCanvas *canvas() const { return m_canvas; }
-    QTabWidget *pageControl() const { return m_pageControl; }
-    GallerySettingsPanel *mainPanel() const { return m_mainPanel; }
-    ComponentPanel *basePanel() const { return m_basePanel; }
-    ThumbnailCellPanel *thumbnailPanel() const { return m_thumbnailPanel; }
-    QTimer *timer1() const { return m_timer1; }
-    NudgeKeyFilter *keyHandler() const { return m_keyHandler; }
+    QTabWidget *panelTabs() const { return m_panelTabs; }
+    GallerySettingsPanel *gallerySettingsPanel() const { return m_gallerySettingsPanel; }
+    ComponentPanel *componentPanel() const { return m_componentPanel; }
+    ThumbnailCellPanel *thumbnailCellPanel() const { return m_thumbnailCellPanel; }
+    QTimer *sendToBackTimer() const { return m_sendToBackTimer; }
+    NudgeKeyFilter *nudgeKeys() const { return m_nudgeKeys; }
     RememberedFolders &folders() const { return *m_folders; }
-    TipsDialog *tipsWindow() const;
-    FilesToUploadDialog *filesWindow() const { return m_filesWindow; }
+    TipsDialog *tipsDialog() const;
+    FilesToUploadDialog *filesToUploadDialog() const { return m_filesToUploadDialog; }
 
     // How a save asks for its file: the save chooser, starting in the gallery's folder or the
     // one remembered from the last save.
@@ -104,10 +106,13 @@ protected:
 
 private:
     void connectPublishing();
-    void formCreate();
-    void formShow();
-    void formClose();
+    void applyStartSettings();
+    void startFirstGallery();
+    void shutDown();
     void createActions();
+    void connectActions();
+    void createEditActions();
+    void rememberPickerFolders();
     void createMenus();
     void createToolBar();
     void createCentralArea();
@@ -127,6 +132,7 @@ private:
     void showError(const QString &text);
     void editFocused(const char *operation);
 
+    GalleryDocument *m_gallery = nullptr;
     std::unique_ptr<SettingsStore> m_settings;
     std::unique_ptr<RememberedFolders> m_folders;
     bool m_firstShowDone = false;
@@ -145,18 +151,18 @@ private:
     QAction *m_actionContactUs = nullptr;
     QAction *m_actionAbout = nullptr;
     QAction *m_actionShowReqFiles = nullptr;
-    QAction *m_actionGetHTML = nullptr;
+    QAction *m_actionGetCode = nullptr;
     QAction *m_showTipsOnStartup = nullptr;
 
     QToolBar *m_toolBar = nullptr;
-    QScrollArea *m_moviePanel = nullptr;
+    QScrollArea *m_galleryBox = nullptr;
     QWidget *m_stage = nullptr;
     GalleryCanvas *m_canvas = nullptr;
-    QTabWidget *m_pageControl = nullptr;
-    GallerySettingsPanel *m_mainPanel = nullptr;
-    ComponentPanel *m_basePanel = nullptr;
-    ThumbnailCellPanel *m_thumbnailPanel = nullptr;
-    QTimer *m_timer1 = nullptr;
-    FilesToUploadDialog *m_filesWindow = nullptr;
-    NudgeKeyFilter *m_keyHandler = nullptr;
+    QTabWidget *m_panelTabs = nullptr;
+    GallerySettingsPanel *m_gallerySettingsPanel = nullptr;
+    ComponentPanel *m_componentPanel = nullptr;
+    ThumbnailCellPanel *m_thumbnailCellPanel = nullptr;
+    QTimer *m_sendToBackTimer = nullptr;
+    FilesToUploadDialog *m_filesToUploadDialog = nullptr;
+    NudgeKeyFilter *m_nudgeKeys = nullptr;
 };

@@ -2,7 +2,7 @@
 
 #include "ColorButton.h"
 #include "PicturePicker.h"
-#include "AppState.h"
+#include "FillingGuard.h"
 #include "GalleryButton.h"
 #include "StyledComponent.h"
 #include "ImageDisplay.h"
@@ -83,7 +83,7 @@ QStringList ComponentPanel::fontFaces()
 
 ComponentPanel::ComponentPanel(QWidget *parent) : QWidget(parent)
 {
-    setObjectName(u"basePanel"_s);
+    setObjectName(u"componentPanel"_s);
     m_iconPicker = new PicturePicker(this);
 
     auto *layout = new QVBoxLayout(this);
@@ -265,7 +265,7 @@ void ComponentPanel::bind(GalleryDocument *gallery)
 
 StyledComponent *ComponentPanel::target() const
 {
-    if (AppState::UpdatingPanels || !m_gallery)
+    if (m_filling || !m_gallery)
         return nullptr;
     return qobject_cast<StyledComponent *>(m_gallery->selectedObject());
 }
@@ -301,7 +301,7 @@ void ComponentPanel::showFor(StyledComponent *component)
 {
     if (!component)
         return;
-    UpdatingPanelsGuard filling;
+    const FillingGuard filling(m_filling);
 
     m_showBorder->setChecked(component->showBorder());
     m_dashed->setChecked(!component->borderSolid());

@@ -68,7 +68,13 @@ public:
     QComboBox *fontSizeList() const { return m_fontSize; }
     QComboBox *fontStyleList() const { return m_fontStyle; }
 
+    // Raised while the panel fills its own controls; a FillingGuard on it makes a caller's
+    // changes count as the program's own.
+    bool &fillingFlag() { return m_filling; }
+
 private:
+    bool m_filling = false;
+
     // The selected component, or none while the panels are being filled.
     StyledComponent *target() const;
     GalleryButton *targetButton() const;

@@ -2,7 +2,7 @@
 
 #include "ColorButton.h"
 #include "SoundPicker.h"
-#include "AppState.h"
+#include "FillingGuard.h"
 #include "GalleryButton.h"
 #include "ImageDisplay.h"
 #include "GalleryDocument.h"
@@ -67,7 +67,7 @@ QString folderPart(const QString &path)
 
 GallerySettingsPanel::GallerySettingsPanel(QWidget *parent) : QWidget(parent)
 {
-    setObjectName(u"mainPanel"_s);
+    setObjectName(u"gallerySettingsPanel"_s);
     m_backgroundSoundPicker = new SoundPicker(SoundPicker::Kind::Background, this);
     m_mouseOverSoundPicker = new SoundPicker(SoundPicker::Kind::MouseOver, this);
 
@@ -192,7 +192,7 @@ GallerySettingsPanel::GallerySettingsPanel(QWidget *parent) : QWidget(parent)
 
 bool GallerySettingsPanel::editing() const
 {
-    return !AppState::UpdatingPanels && m_gallery;
+    return !m_filling && m_gallery;
 }
 
 void GallerySettingsPanel::bind(GalleryDocument *gallery)
@@ -210,7 +210,7 @@ void GallerySettingsPanel::fill()
 {
     if (!m_gallery)
         return;
-    UpdatingPanelsGuard filling;
+    const FillingGuard filling(m_filling);
     GalleryDocument *gallery = m_gallery;
     m_width->setValue(gallery->width());
     m_height->setValue(gallery->height());

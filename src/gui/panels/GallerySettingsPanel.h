@@ -52,7 +52,13 @@ public:
     QSpinBox *slideshowSpeedEdit() const { return m_slideshowSpeed; }
     QSpinBox *scrollSpeedEdit() const { return m_scrollSpeed; }
 
+    // Raised while the panel fills its own controls; a FillingGuard on it makes a caller's
+    // changes count as the program's own.
+    bool &fillingFlag() { return m_filling; }
+
 private:
+    bool m_filling = false;
+
     // Change handlers: each returns at once while the panels are being filled.
     bool editing() const;
     void browseBackgroundSound();

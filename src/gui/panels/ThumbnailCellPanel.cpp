@@ -1,7 +1,7 @@
 #include "ThumbnailCellPanel.h"
 
 #include "ColorButton.h"
-#include "AppState.h"
+#include "FillingGuard.h"
 #include "ThumbnailStrip.h"
 #include "GalleryDocument.h"
 
@@ -33,7 +33,7 @@ void addRow(QVBoxLayout *layout, QWidget *parent, const QString &caption, const 
 
 ThumbnailCellPanel::ThumbnailCellPanel(QWidget *parent) : QWidget(parent)
 {
-    setObjectName(u"thumbnailPanel"_s);
+    setObjectName(u"thumbnailCellPanel"_s);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
 
@@ -107,7 +107,7 @@ void ThumbnailCellPanel::bind(GalleryDocument *gallery)
 
 ThumbnailStrip *ThumbnailCellPanel::target() const
 {
-    if (AppState::UpdatingPanels || !m_gallery)
+    if (m_filling || !m_gallery)
         return nullptr;
     return qobject_cast<ThumbnailStrip *>(m_gallery->selectedObject());
 }
@@ -117,7 +117,7 @@ void ThumbnailCellPanel::showFor(StyledComponent *component)
     auto *strip = qobject_cast<ThumbnailStrip *>(component);
     if (!strip)
         return;
-    UpdatingPanelsGuard filling;
+    const FillingGuard filling(m_filling);
     m_showBorder->setChecked(strip->thumbBorder());
     m_dashed->setChecked(!strip->thumbBorderSolid());
     m_width->setValue(strip->thumbWidth());

@@ -34,7 +34,13 @@ public:
     ColorButton *borderColorButton() const { return m_borderColor; }
     ColorButton *highlightColorButton() const { return m_highlightColor; }
 
+    // Raised while the panel fills its own controls; a FillingGuard on it makes a caller's
+    // changes count as the program's own.
+    bool &fillingFlag() { return m_filling; }
+
 private:
+    bool m_filling = false;
+
     // The selected strip, or none while the panels are being filled.
     ThumbnailStrip *target() const;
 

@@ -64,16 +64,16 @@ PreviewWindow::PreviewWindow(QWidget *owner)
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    m_webBrowser1 = new QWebEngineView(this);
-    m_webBrowser1->setObjectName(u"WebBrowser1"_s);
+    m_view = new QWebEngineView(this);
+    m_view->setObjectName(u"view"_s);
     // The page loads its gallery XML and pictures from the working folder. The view's own
     // settings, not the profile's, so no other browser view of the program gains file access.
-    QWebEngineSettings *settings = m_webBrowser1->settings();
+    QWebEngineSettings *settings = m_view->settings();
     settings->setAttribute(QWebEngineSettings::LocalContentCanAccessFileUrls, true);
     settings->setAttribute(QWebEngineSettings::LocalContentCanAccessRemoteUrls, false);
     // The gallery's music starts with the page, as it would in the player movie.
     settings->setAttribute(QWebEngineSettings::PlaybackRequiresUserGesture, false);
-    layout->addWidget(m_webBrowser1);
+    layout->addWidget(m_view);
 }
 
 void PreviewWindow::preview(GalleryDocument *gallery, QWidget *owner)
@@ -93,7 +93,7 @@ void PreviewWindow::preview(GalleryDocument *gallery, QWidget *owner)
 
 void PreviewWindow::showPreview(const QString &pagePath, int width, int height)
 {
-    m_webBrowser1->load(QUrl::fromLocalFile(pagePath));
+    m_view->load(QUrl::fromLocalFile(pagePath));
     resize(width + 80, height + 55);
     if (!isVisible())
         centerOnOwner();
@@ -116,7 +116,7 @@ void PreviewWindow::centerOnOwner()
 void PreviewWindow::closeEvent(QCloseEvent *event)
 {
     // An empty page ends the player and the music it plays; the window itself is kept.
-    m_webBrowser1->setUrl(QUrl(u"about:blank"_s));
+    m_view->setUrl(QUrl(u"about:blank"_s));
     event->accept();
     hide();
 }

@@ -28,7 +28,7 @@ public:
     // Shows the page with a client area of (width + 80) x (height + 55).
     void showPreview(const QString &pagePath, int width, int height);
 
-    QWebEngineView *webBrowser1() const { return m_webBrowser1; }
+    QWebEngineView *view() const { return m_view; }
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -37,6 +37,6 @@ private:
     explicit PreviewWindow(QWidget *owner);
     void centerOnOwner();
 
-    QWebEngineView *m_webBrowser1 = nullptr;
+    QWebEngineView *m_view = nullptr;
     static QPointer<PreviewWindow> s_instance;
 };
