@@ -32,10 +32,11 @@ bool NudgeKeyFilter::handle(int key)
     case Qt::Key_Down: dy = 1; break;
     default: return false;
     }
+    // The Photo Albums window exists only while there is a gallery, so it may go first.
+    if (m_albumsWindow && m_albumsWindow(key))
+        return false;
     GalleryDocument *gallery = m_canvas ? m_canvas->gallery() : nullptr;
     if (!gallery)
-        return false;
-    if (m_albumsWindow && m_albumsWindow(key))
         return false;
     CanvasObject *selected = gallery->selectedObject();
     if (!selected || !m_mainWindow || !m_canvas)
