@@ -75,8 +75,6 @@ void PreviewTest::SetUp()
 
 void PreviewTest::TearDown()
 {
-    // The view must go before the application, or the engine complains at exit.
-    delete PreviewWindow::existing();
     FileDialog::clear();
     MessageBox::setAutoAnswer(false);
     MessageBox::clearHistory();

@@ -51,9 +51,12 @@ protected:
             return;
         m_gallery = std::make_unique<GalleryDocument>();
         m_gallery->resetAsNewGallery();
+        m_preview = std::make_unique<PreviewWindow>();
     }
     void TearDown() override
     {
+        // The view must go before the application, or the engine complains at exit.
+        m_preview.reset();
         PreviewTest::TearDown();
         m_gallery.reset();
     }
@@ -71,8 +74,8 @@ protected:
     // Runs the preview and waits for its page; false when the page did not load.
     bool previewAndWait()
     {
-        QSignalSpy loaded(PreviewWindow::instance()->view(), &QWebEngineView::loadFinished);
-        PreviewWindow::preview(m_gallery.get());
+        QSignalSpy loaded(m_preview->view(), &QWebEngineView::loadFinished);
+        m_preview->preview(m_gallery.get());
         if (loaded.isEmpty() && !loaded.wait(60000)) {
             ADD_FAILURE() << "the preview page did not finish loading within 60 s";
             return false;
@@ -85,7 +88,7 @@ protected:
     std::optional<QVariant> runScript(const QString &script)
     {
         std::optional<QVariant> result;
-        PreviewWindow::existing()->view()->page()->runJavaScript(
+        m_preview->view()->page()->runJavaScript(
             script, [&result](const QVariant &value) { result = value; });
         QDeadlineTimer deadline(10000);
         while (!result && !deadline.hasExpired())
@@ -96,7 +99,7 @@ protected:
     // Grabs the view until the player has drawn the stage and the first photo in it.
     QImage waitForDrawnGallery(QRect *stage)
     {
-        QWebEngineView *view = PreviewWindow::existing()->view();
+        QWebEngineView *view = m_preview->view();
         const ImageDisplay *display = m_gallery->imageDisplay();
         const QPoint displayCentre(display->left() + display->width() / 2, display->top() + display->height() / 2);
         QImage image;
@@ -113,6 +116,7 @@ protected:
     }
 
     std::unique_ptr<GalleryDocument> m_gallery;
+    std::unique_ptr<PreviewWindow> m_preview;
 };
 
 TEST_F(PreviewWindowTest, ThePlayerDrawsTheGalleryWithItsFirstPhoto)
@@ -121,7 +125,7 @@ TEST_F(PreviewWindowTest, ThePlayerDrawsTheGalleryWithItsFirstPhoto)
     addPhotos();
     ASSERT_TRUE(previewAndWait());
 
-    PreviewWindow *window = PreviewWindow::existing();
+    PreviewWindow *window = m_preview.get();
     EXPECT_TRUE(window->isVisible());
     EXPECT_FALSE(window->isModal());
     EXPECT_EQ(window->windowTitle(), u"Preview"_s);
@@ -153,7 +157,7 @@ TEST_F(PreviewWindowTest, ClosingThePreviewTakesThePageAway)
     Watchdog watchdog(150s, "the preview test");
     addPhotos();
     ASSERT_TRUE(previewAndWait());
-    PreviewWindow *window = PreviewWindow::existing();
+    PreviewWindow *window = m_preview.get();
     QRect stage;
     waitForDrawnGallery(&stage);
     const std::optional<QVariant> running = runScript(u"typeof window.FotoviaPlayer"_s);
@@ -175,7 +179,7 @@ TEST_F(PreviewWindowTest, ClosingThePreviewTakesThePageAway)
         QSignalSpy(page, &QWebEnginePage::recentlyAudibleChanged).wait(10000);
     EXPECT_FALSE(page->recentlyAudible());
     // Kept for the next preview.
-    EXPECT_EQ(PreviewWindow::existing(), window);
+    EXPECT_FALSE(window->testAttribute(Qt::WA_DeleteOnClose));
 }
 
 TEST_F(PreviewWindowTest, PreviewLeavesTheDocumentAsItWas)
@@ -183,7 +187,7 @@ TEST_F(PreviewWindowTest, PreviewLeavesTheDocumentAsItWas)
     Watchdog watchdog(150s, "the preview test");
     addPhotos();
     ASSERT_TRUE(m_gallery->modified());
-    PreviewWindow::preview(m_gallery.get());
+    m_preview->preview(m_gallery.get());
     EXPECT_TRUE(m_gallery->modified());
     EXPECT_TRUE(m_gallery->getFolder().isEmpty());
     EXPECT_TRUE(m_gallery->baseName().isEmpty());
@@ -202,7 +206,7 @@ TEST_F(PreviewWindowTest, PreviewLeavesTheDocumentAsItWas)
     EXPECT_FALSE(page.contains(u"temp"_s));
     ASSERT_FALSE(m_gallery->modified());
 
-    PreviewWindow::preview(m_gallery.get());
+    m_preview->preview(m_gallery.get());
     EXPECT_FALSE(m_gallery->modified());
     EXPECT_EQ(m_gallery->getFolder(), out);
     EXPECT_EQ(m_gallery->baseName(), u"site"_s);
@@ -217,10 +221,10 @@ TEST_F(PreviewWindowTest, AFailedWriteShowsTheErrorAndNoPreview)
     // A file where the images folder must go.
     QDir(AppFolders::tempFolder() + u"images"_s).removeRecursively();
     writeFile(AppFolders::tempFolder() + u"images"_s);
-    PreviewWindow::preview(m_gallery.get());
+    m_preview->preview(m_gallery.get());
     EXPECT_EQ(MessageBox::shownTexts().size(), 1);
     EXPECT_TRUE(MessageBox::lastText().contains(u"images"_s)) << MessageBox::lastText().toStdString();
-    EXPECT_EQ(PreviewWindow::existing(), nullptr);
+    EXPECT_FALSE(m_preview->isVisible());
 }
 
 TEST_F(PreviewWindowTest, TheMainWindowsPreviewCommandOpensThePreview)
@@ -238,7 +242,7 @@ TEST_F(PreviewWindowTest, TheMainWindowsPreviewCommandOpensThePreview)
         gallery->setHeight(400);
         gallery->setModified(false);
         main.actionPreview()->trigger();
-        PreviewWindow *window = PreviewWindow::existing();
+        PreviewWindow *window = main.previewWindow();
         ASSERT_NE(window, nullptr);
         EXPECT_TRUE(window->isVisible());
         EXPECT_EQ(window->size(), QSize(620, 475));

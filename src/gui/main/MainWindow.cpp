@@ -694,8 +694,11 @@ void MainWindow::publishGallery()
 
 void MainWindow::previewGallery()
 {
-    if (gallery())
-        PreviewWindow::preview(gallery(), this);
+    if (!gallery())
+        return;
+    if (!m_preview)
+        m_preview = new PreviewWindow(this);
+    m_preview->preview(gallery());
 }
 
 void MainWindow::showHtmlCode()

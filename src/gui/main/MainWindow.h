@@ -16,6 +16,7 @@ class ComponentPanel;
 class GallerySettingsPanel;
 class ThumbnailCellPanel;
 class FilesToUploadDialog;
+class PreviewWindow;
 class QAction;
 class QScrollArea;
 class QTabWidget;
@@ -83,6 +84,8 @@ public:
     RememberedFolders &folders() const { return *m_folders; }
     TipsDialog *tipsDialog() const;
     FilesToUploadDialog *filesToUploadDialog() const { return m_filesToUploadDialog; }
+    // The preview, made on first use and kept for the whole run; none before.
+    PreviewWindow *previewWindow() const { return m_preview; }
 
     // How a save asks for its file: the save chooser, starting in the gallery's folder or the
     // one remembered from the last save.
@@ -164,5 +167,6 @@ private:
     ThumbnailCellPanel *m_thumbnailCellPanel = nullptr;
     QTimer *m_sendToBackTimer = nullptr;
     FilesToUploadDialog *m_filesToUploadDialog = nullptr;
+    PreviewWindow *m_preview = nullptr;
     NudgeKeyFilter *m_nudgeKeys = nullptr;
 };

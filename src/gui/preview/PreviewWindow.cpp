@@ -19,21 +19,9 @@
 
 using namespace Qt::StringLiterals;
 
-QPointer<PreviewWindow> PreviewWindow::s_instance;
-
 namespace {
 
 const QString PreviewBaseName = u"temp"_s;
-
-// The window that owns the others: the preview outlives the Photo Albums window, which is
-// made anew with every gallery.
-QWidget *rootWindow(QWidget *owner)
-{
-    QWidget *root = owner ? owner->window() : nullptr;
-    while (root && root->parentWidget())
-        root = root->parentWidget()->window();
-    return root;
-}
 
 } // namespace
 
@@ -41,18 +29,6 @@ void PreviewWindow::prepareWebEngine()
 {
     if (geteuid() == 0 && qEnvironmentVariableIsEmpty("QTWEBENGINE_DISABLE_SANDBOX"))
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
-}
-
-PreviewWindow *PreviewWindow::instance(QWidget *owner)
-{
-    if (!s_instance)
-        s_instance = new PreviewWindow(rootWindow(owner));
-    return s_instance;
-}
-
-PreviewWindow *PreviewWindow::existing()
-{
-    return s_instance;
 }
 
 PreviewWindow::PreviewWindow(QWidget *owner)
@@ -76,7 +52,7 @@ PreviewWindow::PreviewWindow(QWidget *owner)
     layout->addWidget(m_view);
 }
 
-void PreviewWindow::preview(GalleryDocument *gallery, QWidget *owner)
+void PreviewWindow::preview(GalleryDocument *gallery)
 {
     if (!gallery)
         return;
@@ -84,11 +60,11 @@ void PreviewWindow::preview(GalleryDocument *gallery, QWidget *owner)
     try {
         gallery->writeOutput(folder, PreviewBaseName, true);
     } catch (const FotoviaError &e) {
-        MessageBox::critical(owner, u"Fotovia"_s, e.message());
+        MessageBox::critical(parentWidget(), u"Fotovia"_s, e.message());
         return;
     }
     const QString page = GalleryFolderWriter::buildOutputPath(folder, PreviewBaseName, u".html"_s);
-    instance(owner)->showPreview(page, gallery->width() + 20, gallery->height() + 20);
+    showPreview(page, gallery->width() + 20, gallery->height() + 20);
 }
 
 void PreviewWindow::showPreview(const QString &pagePath, int width, int height)

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QPointer>
 #include <QWidget>
 
 class GalleryDocument;
@@ -16,14 +15,12 @@ public:
     // root (as in CI containers); only then is it turned off.
     static void prepareWebEngine();
 
-    // Writes the preview output into the working folder and shows its page; a write failure is
-    // reported in a message box and shows nothing. owner: the window the preview belongs to.
-    static void preview(GalleryDocument *gallery, QWidget *owner = nullptr);
+    // owner: the window the preview belongs to; it is centred over it.
+    explicit PreviewWindow(QWidget *owner = nullptr);
 
-    // The window, made on first use.
-    static PreviewWindow *instance(QWidget *owner = nullptr);
-    // The window if it was made, for tests.
-    static PreviewWindow *existing();
+    // Writes the preview output into the working folder and shows its page; a write failure is
+    // reported in a message box and shows nothing.
+    void preview(GalleryDocument *gallery);
 
     // Shows the page with a client area of (width + 80) x (height + 55).
     void showPreview(const QString &pagePath, int width, int height);
@@ -34,9 +31,7 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    explicit PreviewWindow(QWidget *owner);
     void centerOnOwner();
 
     QWebEngineView *m_view = nullptr;
-    static QPointer<PreviewWindow> s_instance;
 };
