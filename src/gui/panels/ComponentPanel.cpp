@@ -95,70 +95,85 @@ ComponentPanel::ComponentPanel(QWidget *parent) : QWidget(parent)
     m_header->setFont(headerFont);
     layout->addWidget(m_header);
 
-    // Button section.
+    layout->addWidget(createButtonSection());
+    layout->addWidget(createIconSection());
+    layout->addWidget(createBorderSection());
+    layout->addWidget(createTextSection());
+    alignCaptions();
+    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
+
+    connectButtonSection();
+    connectIconSection();
+    connectBorderSection();
+    connectTextSection();
+}
+
+QWidget *ComponentPanel::createButtonSection()
+{
     m_buttonSection = new QWidget(this);
-    {
-        QVBoxLayout *section = makeSection(m_buttonSection);
-        m_pictures = new QRadioButton(u"Pictures:"_s, m_buttonSection);
-        m_text = new QRadioButton(u"Text:"_s, m_buttonSection);
-        auto *group = new QButtonGroup(m_buttonSection);
-        group->addButton(m_pictures);
-        group->addButton(m_text);
-        addRow(section, makeCaption(u"Icons:"_s, m_buttonSection), {m_pictures, m_text});
-        m_transparent = new QCheckBox(u"Transparent Background:"_s, m_buttonSection);
-        addRow(section, nullptr, {m_transparent});
-        m_backgroundColorLabel = makeCaption(u"Background Color:"_s, m_buttonSection);
-        m_backgroundColor = new ColorButton(m_buttonSection);
-        addRow(section, m_backgroundColorLabel, {m_backgroundColor});
-    }
-    layout->addWidget(m_buttonSection);
+    QVBoxLayout *section = makeSection(m_buttonSection);
+    m_pictures = new QRadioButton(u"Pictures:"_s, m_buttonSection);
+    m_text = new QRadioButton(u"Text:"_s, m_buttonSection);
+    auto *group = new QButtonGroup(m_buttonSection);
+    group->addButton(m_pictures);
+    group->addButton(m_text);
+    addRow(section, makeCaption(u"Icons:"_s, m_buttonSection), {m_pictures, m_text});
+    m_transparent = new QCheckBox(u"Transparent Background:"_s, m_buttonSection);
+    addRow(section, nullptr, {m_transparent});
+    m_backgroundColorLabel = makeCaption(u"Background Color:"_s, m_buttonSection);
+    m_backgroundColor = new ColorButton(m_buttonSection);
+    addRow(section, m_backgroundColorLabel, {m_backgroundColor});
+    return m_buttonSection;
+}
 
-    // Icon section.
+QWidget *ComponentPanel::createIconSection()
+{
     m_iconSection = new QWidget(this);
-    {
-        QVBoxLayout *section = makeSection(m_iconSection);
-        m_onIconBrowse = new QPushButton(u"Browse"_s, m_iconSection);
-        m_onIconRemove = new QPushButton(u"Remove Image"_s, m_iconSection);
-        addRow(section, makeCaption(u"Icon Image On:"_s, m_iconSection), {m_onIconBrowse, m_onIconRemove});
-        m_offIconBrowse = new QPushButton(u"Browse"_s, m_iconSection);
-        m_offIconRemove = new QPushButton(u"Remove Image"_s, m_iconSection);
-        addRow(section, makeCaption(u"Icon Image Off:"_s, m_iconSection), {m_offIconBrowse, m_offIconRemove});
-    }
-    layout->addWidget(m_iconSection);
+    QVBoxLayout *section = makeSection(m_iconSection);
+    m_onIconBrowse = new QPushButton(u"Browse"_s, m_iconSection);
+    m_onIconRemove = new QPushButton(u"Remove Image"_s, m_iconSection);
+    addRow(section, makeCaption(u"Icon Image On:"_s, m_iconSection), {m_onIconBrowse, m_onIconRemove});
+    m_offIconBrowse = new QPushButton(u"Browse"_s, m_iconSection);
+    m_offIconRemove = new QPushButton(u"Remove Image"_s, m_iconSection);
+    addRow(section, makeCaption(u"Icon Image Off:"_s, m_iconSection), {m_offIconBrowse, m_offIconRemove});
+    return m_iconSection;
+}
 
-    // Border section.
+QWidget *ComponentPanel::createBorderSection()
+{
     m_borderSection = new QWidget(this);
-    {
-        QVBoxLayout *section = makeSection(m_borderSection);
-        m_showBorder = new QCheckBox(u"Show Border:"_s, m_borderSection);
-        m_dashed = new QCheckBox(u"Dashed:"_s, m_borderSection);
-        addRow(section, nullptr, {m_showBorder, m_dashed});
-        m_borderColor = new ColorButton(m_borderSection);
-        addRow(section, makeCaption(u"Border Color:"_s, m_borderSection), {m_borderColor});
-    }
-    layout->addWidget(m_borderSection);
+    QVBoxLayout *section = makeSection(m_borderSection);
+    m_showBorder = new QCheckBox(u"Show Border:"_s, m_borderSection);
+    m_dashed = new QCheckBox(u"Dashed:"_s, m_borderSection);
+    addRow(section, nullptr, {m_showBorder, m_dashed});
+    m_borderColor = new ColorButton(m_borderSection);
+    addRow(section, makeCaption(u"Border Color:"_s, m_borderSection), {m_borderColor});
+    return m_borderSection;
+}
 
-    // Text section.
+QWidget *ComponentPanel::createTextSection()
+{
     m_textSection = new QWidget(this);
-    {
-        QVBoxLayout *section = makeSection(m_textSection);
-        m_textOn = new QLineEdit(m_textSection);
-        addRow(section, makeCaption(u"Text On:"_s, m_textSection), {m_textOn});
-        m_textOff = new QLineEdit(m_textSection);
-        addRow(section, makeCaption(u"Text Off:"_s, m_textSection), {m_textOff});
-        m_fontFace = new QComboBox(m_textSection);
-        m_fontFace->addItems(fontFaces());
-        addRow(section, makeCaption(u"Font Face:"_s, m_textSection), {m_fontFace});
-        m_fontColor = new ColorButton(m_textSection);
-        m_fontSize = new QComboBox(m_textSection);
-        m_fontSize->addItems(fontSizeItems());
-        addRow(section, makeCaption(u"Size and Color:"_s, m_textSection), {m_fontColor, m_fontSize});
-        m_fontStyle = new QComboBox(m_textSection);
-        m_fontStyle->addItems(fontStyleItems());
-        addRow(section, makeCaption(u"Font Style:"_s, m_textSection), {m_fontStyle});
-    }
-    layout->addWidget(m_textSection);
+    QVBoxLayout *section = makeSection(m_textSection);
+    m_textOn = new QLineEdit(m_textSection);
+    addRow(section, makeCaption(u"Text On:"_s, m_textSection), {m_textOn});
+    m_textOff = new QLineEdit(m_textSection);
+    addRow(section, makeCaption(u"Text Off:"_s, m_textSection), {m_textOff});
+    m_fontFace = new QComboBox(m_textSection);
+    m_fontFace->addItems(fontFaces());
+    addRow(section, makeCaption(u"Font Face:"_s, m_textSection), {m_fontFace});
+    m_fontColor = new ColorButton(m_textSection);
+    m_fontSize = new QComboBox(m_textSection);
+    m_fontSize->addItems(fontSizeItems());
+    addRow(section, makeCaption(u"Size and Color:"_s, m_textSection), {m_fontColor, m_fontSize});
+    m_fontStyle = new QComboBox(m_textSection);
+    m_fontStyle->addItems(fontStyleItems());
+    addRow(section, makeCaption(u"Font Style:"_s, m_textSection), {m_fontStyle});
+    return m_textSection;
+}
 
+void ComponentPanel::alignCaptions()
+{
     // The controls of every section start in one column, just right of the longest caption.
     const QList<QLabel *> captions = findChildren<QLabel *>();
     int captionWidth = 0;
@@ -170,9 +185,10 @@ ComponentPanel::ComponentPanel(QWidget *parent) : QWidget(parent)
         if (caption->property("caption").toBool())
             caption->setFixedWidth(captionWidth);
     }
-    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
+}
 
-    // Button section handlers.
+void ComponentPanel::connectButtonSection()
+{
     connect(m_text, &QRadioButton::toggled, this, [this](bool textMode) {
         GalleryButton *button = targetButton();
         if (!button)
@@ -197,14 +213,18 @@ ComponentPanel::ComponentPanel(QWidget *parent) : QWidget(parent)
         component->setSolidFill(true);
         component->setGradientFill(false);
     });
+}
 
-    // Icon section handlers.
+void ComponentPanel::connectIconSection()
+{
     connect(m_onIconBrowse, &QPushButton::clicked, this, [this] { browseIcon(true); });
     connect(m_offIconBrowse, &QPushButton::clicked, this, [this] { browseIcon(false); });
     connect(m_onIconRemove, &QPushButton::clicked, this, [this] { removeIcon(true); });
     connect(m_offIconRemove, &QPushButton::clicked, this, [this] { removeIcon(false); });
+}
 
-    // Border section handlers.
+void ComponentPanel::connectBorderSection()
+{
     connect(m_showBorder, &QCheckBox::toggled, this, [this](bool on) {
         if (StyledComponent *component = target())
             component->setShowBorder(on);
@@ -217,8 +237,10 @@ ComponentPanel::ComponentPanel(QWidget *parent) : QWidget(parent)
         if (StyledComponent *component = target())
             component->setBorderColor(color);
     });
+}
 
-    // Text section handlers.
+void ComponentPanel::connectTextSection()
+{
     connect(m_textOn, &QLineEdit::textChanged, this, [this](const QString &text) {
         if (GalleryButton *button = targetButton())
             button->setText(text);

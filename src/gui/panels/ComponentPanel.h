@@ -73,6 +73,16 @@ public:
     bool &fillingFlag() { return m_filling; }
 
 private:
+    QWidget *createButtonSection();
+    QWidget *createIconSection();
+    QWidget *createBorderSection();
+    QWidget *createTextSection();
+    void alignCaptions();
+    void connectButtonSection();
+    void connectIconSection();
+    void connectBorderSection();
+    void connectTextSection();
+
     bool m_filling = false;
 
     // The selected component, or none while the panels are being filled.

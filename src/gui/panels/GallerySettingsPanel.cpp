@@ -68,6 +68,15 @@ QString folderPart(const QString &path)
 GallerySettingsPanel::GallerySettingsPanel(QWidget *parent) : QWidget(parent)
 {
     setObjectName(u"gallerySettingsPanel"_s);
+    createControls();
+    layOutControls();
+    connectLookControls();
+    connectSoundControls();
+    connectPlayerControls();
+}
+
+void GallerySettingsPanel::createControls()
+{
     m_backgroundSoundPicker = new SoundPicker(SoundPicker::Kind::Background, this);
     m_mouseOverSoundPicker = new SoundPicker(SoundPicker::Kind::MouseOver, this);
 
@@ -92,7 +101,10 @@ GallerySettingsPanel::GallerySettingsPanel(QWidget *parent) : QWidget(parent)
     m_slideshowSpeed->setToolTip(u"Slideshow Speed:\nThe number of seconds each slide is shown."_s);
     m_scrollSpeed = makeSpinBox(1, 120);
     m_scrollSpeed->setToolTip(u"Scroll Speed:\nSmaller Numbers are Faster"_s);
+}
 
+void GallerySettingsPanel::layOutControls()
+{
     QList<QLabel *> captions;
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 5, 4, 4);
@@ -115,7 +127,10 @@ GallerySettingsPanel::GallerySettingsPanel(QWidget *parent) : QWidget(parent)
     layout->addWidget(makeRow(this, u"Thumbnail Scroll Speed:"_s, {m_scrollSpeed}, captions));
     alignCaptions(captions);
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
+}
 
+void GallerySettingsPanel::connectLookControls()
+{
     // The document's resize handling refills this panel and marks the gallery modified.
     connect(m_width, &QSpinBox::valueChanged, this, [this](int value) {
         if (editing())
@@ -141,14 +156,20 @@ GallerySettingsPanel::GallerySettingsPanel(QWidget *parent) : QWidget(parent)
         if (editing())
             m_gallery->setBorderColor(color);
     });
+}
 
+void GallerySettingsPanel::connectSoundControls()
+{
     // The sound commands are the user's own even while the panels are being filled.
     connect(m_backgroundSoundBrowse, &QPushButton::clicked, this, &GallerySettingsPanel::browseBackgroundSound);
     connect(m_mouseOverSoundBrowse, &QPushButton::clicked, this, &GallerySettingsPanel::browseMouseOverSound);
     connect(m_backgroundSoundRemove, &QPushButton::clicked, this, &GallerySettingsPanel::removeBackgroundSound);
     connect(m_mouseOverSoundRemove, &QPushButton::clicked, this, &GallerySettingsPanel::removeMouseOverSound);
     connect(m_noSounds, &QCheckBox::toggled, this, &GallerySettingsPanel::removeAllSounds);
+}
 
+void GallerySettingsPanel::connectPlayerControls()
+{
     auto showButton = [this](QCheckBox *box, GalleryButton *(GalleryDocument::*button)() const) {
         connect(box, &QCheckBox::toggled, this, [this, button](bool on) {
             if (!editing())

@@ -57,6 +57,12 @@ public:
     bool &fillingFlag() { return m_filling; }
 
 private:
+    void createControls();
+    void layOutControls();
+    void connectLookControls();
+    void connectSoundControls();
+    void connectPlayerControls();
+
     bool m_filling = false;
 
     // Change handlers: each returns at once while the panels are being filled.

@@ -63,6 +63,18 @@ TipsDialog::TipsDialog(const QString &tipsPath, QAction *menuItem, QWidget *pare
     setModal(false);
 
     auto *layout = new QVBoxLayout(this);
+    layout->addWidget(createTipPages(), 1);
+    layout->addLayout(createButtons());
+
+    setFixedSize(440, 260);
+    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
+        const QRect area = screen->availableGeometry();
+        move(area.center() - QPoint(width() / 2, height() / 2));
+    }
+}
+
+QWidget *TipsDialog::createTipPages()
+{
     auto *pages = new QTabWidget(this);
     auto *page = new TipPage(pages);
     auto *pageLayout = new QVBoxLayout(page);
@@ -76,37 +88,34 @@ TipsDialog::TipsDialog(const QString &tipsPath, QAction *menuItem, QWidget *pare
     m_tipLabel->setFont(tipFont);
     pageLayout->addWidget(m_tipLabel, 1);
     pages->addTab(page, u"Tip of the Day"_s);
-    layout->addWidget(pages, 1);
+    return pages;
+}
 
+QLayout *TipsDialog::createButtons()
+{
     auto *bottom = new QHBoxLayout;
-    m_showTips = new QCheckBox(u"Show Tips on Startup"_s, this);
-    m_showTips->setChecked(true);
-    m_previous = new QPushButton(u"Previous"_s, this);
-    m_next = new QPushButton(u"Next"_s, this);
-    m_close = new QPushButton(u"Close"_s, this);
-    m_previous->setAutoDefault(false);
-    m_next->setAutoDefault(false);
-    m_close->setDefault(true);
-    bottom->addWidget(m_showTips);
+    m_showTipsBox = new QCheckBox(u"Show Tips on Startup"_s, this);
+    m_showTipsBox->setChecked(true);
+    m_previousButton = new QPushButton(u"Previous"_s, this);
+    m_nextButton = new QPushButton(u"Next"_s, this);
+    m_closeButton = new QPushButton(u"Close"_s, this);
+    m_previousButton->setAutoDefault(false);
+    m_nextButton->setAutoDefault(false);
+    m_closeButton->setDefault(true);
+    bottom->addWidget(m_showTipsBox);
     bottom->addStretch(1);
-    bottom->addWidget(m_previous);
-    bottom->addWidget(m_next);
-    bottom->addWidget(m_close);
-    layout->addLayout(bottom);
+    bottom->addWidget(m_previousButton);
+    bottom->addWidget(m_nextButton);
+    bottom->addWidget(m_closeButton);
 
-    connect(m_previous, &QPushButton::clicked, this, &TipsDialog::previous);
-    connect(m_next, &QPushButton::clicked, this, &TipsDialog::next);
-    connect(m_close, &QPushButton::clicked, this, &QDialog::accept);
-    connect(m_showTips, &QCheckBox::clicked, this, [this](bool checked) {
+    connect(m_previousButton, &QPushButton::clicked, this, &TipsDialog::previous);
+    connect(m_nextButton, &QPushButton::clicked, this, &TipsDialog::next);
+    connect(m_closeButton, &QPushButton::clicked, this, &QDialog::accept);
+    connect(m_showTipsBox, &QCheckBox::clicked, this, [this](bool checked) {
         if (m_menuItem)
             m_menuItem->setChecked(checked);
     });
-
-    setFixedSize(440, 260);
-    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->availableGeometry();
-        move(area.center() - QPoint(width() / 2, height() / 2));
-    }
+    return bottom;
 }
 
 QString TipsDialog::currentTip() const
@@ -138,7 +147,7 @@ void TipsDialog::done(int result)
     if (!m_finished) {
         m_finished = true;
         m_tips.clear();
-        if (!m_showTips->isChecked())
+        if (!m_showTipsBox->isChecked())
             TipsFile::park(TipsFile::folder(AppFolders::appFolder()));
     }
     QDialog::done(result);

@@ -6,6 +6,7 @@
 
 #include <QAction>
 class QCheckBox;
+class QLayout;
 class QLabel;
 class QPushButton;
 
@@ -30,14 +31,17 @@ public:
     void previous();
 
     QLabel *tipLabel() const { return m_tipLabel; }
-    QCheckBox *showTipsBox() const { return m_showTips; }
-    QPushButton *previousButton() const { return m_previous; }
-    QPushButton *nextButton() const { return m_next; }
-    QPushButton *closeButton() const { return m_close; }
+    QCheckBox *showTipsBox() const { return m_showTipsBox; }
+    QPushButton *previousButton() const { return m_previousButton; }
+    QPushButton *nextButton() const { return m_nextButton; }
+    QPushButton *closeButton() const { return m_closeButton; }
 
     void done(int result) override;
 
 private:
+    QWidget *createTipPages();
+    QLayout *createButtons();
+
     QString m_path;
     QPointer<QAction> m_menuItem;
     QStringList m_tips;
@@ -45,8 +49,8 @@ private:
     bool m_finished = false;
 
     QLabel *m_tipLabel = nullptr;
-    QCheckBox *m_showTips = nullptr;
-    QPushButton *m_previous = nullptr;
-    QPushButton *m_next = nullptr;
-    QPushButton *m_close = nullptr;
+    QCheckBox *m_showTipsBox = nullptr;
+    QPushButton *m_previousButton = nullptr;
+    QPushButton *m_nextButton = nullptr;
+    QPushButton *m_closeButton = nullptr;
 };
