@@ -64,7 +64,11 @@ ThumbnailCellPanel::ThumbnailCellPanel(QWidget *parent) : QWidget(parent)
     for (QLabel *caption : std::as_const(captions))
         caption->setFixedWidth(captionWidth);
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
+    connectControls();
+}
 
+void ThumbnailCellPanel::connectControls()
+{
     connect(m_width, &QSpinBox::valueChanged, this, [this](int value) {
         if (ThumbnailStrip *strip = target()) {
             strip->setThumbWidth(value);

@@ -39,6 +39,8 @@ public:
     bool &fillingFlag() { return m_filling; }
 
 private:
+    void connectControls();
+
     bool m_filling = false;
 
     // The selected strip, or none while the panels are being filled.
