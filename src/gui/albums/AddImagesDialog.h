@@ -21,7 +21,7 @@ public:
     ~AddImagesDialog() override;
 
     // Shows the dialog modally over the given window; true when one of the two buttons was
-    // picked (IndividualFiles tells which).
+    // picked (individualFiles() tells which).
     bool execute(QWidget *over);
     bool chosen() const { return m_chosen; }
     bool individualFiles() const { return m_individualFiles; }
@@ -36,7 +36,7 @@ public:
 
     static QString settingsKey();
 
-    // For tests: the next Execute returns this answer without showing the dialog.
+    // For tests: the next execute() returns this answer without showing the dialog.
     static void setNextAnswer(Choice choice);
 
 protected:
