@@ -26,7 +26,15 @@ RemoteServerWindow::RemoteServerWindow(QWidget *parent) : QWidget(parent, Qt::Wi
     setMinimumSize(400, 300);
     resize(560, 420);
     m_uploader = new GalleryUploader(this);
+    createControls();
+    layOutControls();
+    connectControls();
+    connectUploader();
+    askBeforeTrusting();
+}
 
+void RemoteServerWindow::createControls()
+{
     m_remotePath = new QLabel(u"Remote Path:"_s, this);
     m_remotePath->setObjectName(u"remotePath"_s);
     m_pages = new QTabWidget(this);
@@ -53,7 +61,10 @@ RemoteServerWindow::RemoteServerWindow(QWidget *parent) : QWidget(parent, Qt::Wi
     m_uploadButton->setObjectName(u"uploadButton"_s);
     m_closeButton = new QPushButton(u"Close"_s, this);
     m_closeButton->setObjectName(u"closeButton"_s);
+}
 
+void RemoteServerWindow::layOutControls()
+{
     auto *bottom = new QHBoxLayout;
     bottom->addWidget(m_status, 1);
     bottom->addWidget(m_progressText);
@@ -67,12 +78,19 @@ RemoteServerWindow::RemoteServerWindow(QWidget *parent) : QWidget(parent, Qt::Wi
     layout->addWidget(m_pages, 1);
     layout->addLayout(bottom);
     layout->addLayout(buttons);
+}
 
+void RemoteServerWindow::connectControls()
+{
     connect(m_uploadButton, &QPushButton::clicked, this, &RemoteServerWindow::uploadFilesHere);
     connect(m_closeButton, &QPushButton::clicked, this, &RemoteServerWindow::closeConnection);
     connect(m_folderList, &QListWidget::itemDoubleClicked, this, &RemoteServerWindow::directoryActivated);
     connect(m_folderList, &QListWidget::itemActivated, this, &RemoteServerWindow::directoryActivated);
+}
 
+// The window shows whatever the uploader reports.
+void RemoteServerWindow::connectUploader()
+{
     connect(m_uploader, &GalleryUploader::logCleared, m_log, &QTextEdit::clear);
     connect(m_uploader, &GalleryUploader::logLine, this, &RemoteServerWindow::appendLog);
     connect(m_uploader, &GalleryUploader::statusText, m_status, &QLabel::setText);
@@ -92,6 +110,10 @@ RemoteServerWindow::RemoteServerWindow(QWidget *parent) : QWidget(parent, Qt::Wi
             [this] { MessageBox::warning(this, u"Remote Server"_s, GalleryUploader::LoginErrorText); });
     connect(m_uploader, &GalleryUploader::siteNotFound, this,
             [this] { MessageBox::warning(this, u"Remote Server"_s, GalleryUploader::SiteNotFoundText); });
+}
+
+void RemoteServerWindow::askBeforeTrusting()
+{
     m_uploader->setTrustQuestion([this](const QString &fingerprint, const QString &reason) {
         const auto answer = MessageBox::question(
             this, u"Remote Server"_s,

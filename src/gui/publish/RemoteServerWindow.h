@@ -40,6 +40,12 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    void createControls();
+    void layOutControls();
+    void connectControls();
+    void connectUploader();
+    void askBeforeTrusting();
+
     QLabel *m_remotePath = nullptr;
     QLabel *m_status = nullptr;
     QLabel *m_progressText = nullptr;

@@ -60,6 +60,29 @@ ServerProfileWizard::ServerProfileWizard(const ServerProfileStore &profiles, QWi
     : QDialog(parent), m_profiles(profiles)
 {
     setWindowTitle(u"Server Profile Wizard"_s);
+    createFields();
+    m_pages = new QStackedWidget;
+    m_pages->addWidget(fieldPage({{u"Profile Name: (example: My Home Site)"_s, m_nickname}}));
+    m_pages->addWidget(fieldPage({{u"Username:"_s, m_userName}, {u"Password:"_s, m_password}, {QString(), m_anonymous},
+                                  {QString(), m_savePassword}}));
+    m_pages->addWidget(fieldPage({{u"Hostname: (example: ftp.mysite.com)"_s, m_host},
+                                  {u"Default folder on host: (optional)"_s, m_remotePath}}));
+    m_pages->addWidget(fieldPage({{QString(), m_noProxyButton}, {QString(), m_proxyButton}}));
+    m_pages->addWidget(fieldPage({}));
+    QWidget *header = createHeader();
+    QHBoxLayout *buttons = createButtons();
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(header);
+    layout->addWidget(m_question);
+    layout->addWidget(m_pages, 1);
+    layout->addLayout(buttons);
+    connectControls();
+    showStep(1);
+    m_nickname->setFocus();
+}
+
+void ServerProfileWizard::createFields()
+{
     m_nickname = new QLineEdit;
     m_nickname->setObjectName(u"nickname"_s);
     m_userName = new QLineEdit;
@@ -80,17 +103,11 @@ ServerProfileWizard::ServerProfileWizard(const ServerProfileStore &profiles, QWi
     m_noProxyButton->setObjectName(u"noProxyButton"_s);
     m_proxyButton = new QPushButton(u"Yes, I use a proxy or socks server."_s);
     m_proxyButton->setObjectName(u"proxyButton"_s);
+}
 
-    m_pages = new QStackedWidget;
-    m_pages->addWidget(fieldPage({{u"Profile Name: (example: My Home Site)"_s, m_nickname}}));
-    m_pages->addWidget(fieldPage({{u"Username:"_s, m_userName}, {u"Password:"_s, m_password}, {QString(), m_anonymous},
-                                  {QString(), m_savePassword}}));
-    m_pages->addWidget(fieldPage({{u"Hostname: (example: ftp.mysite.com)"_s, m_host},
-                                  {u"Default folder on host: (optional)"_s, m_remotePath}}));
-    m_pages->addWidget(fieldPage({{QString(), m_noProxyButton}, {QString(), m_proxyButton}}));
-    m_pages->addWidget(fieldPage({}));
-
-    // The white header band.
+// The white header band.
+QWidget *ServerProfileWizard::createHeader()
+{
     auto *header = new QWidget;
     header->setAutoFillBackground(true);
     QPalette pal = header->palette();
@@ -111,7 +128,11 @@ ServerProfileWizard::ServerProfileWizard(const ServerProfileStore &profiles, QWi
     auto *headerLayout = new QVBoxLayout(header);
     headerLayout->addWidget(m_title);
     headerLayout->addWidget(m_subtitle);
+    return header;
+}
 
+QHBoxLayout *ServerProfileWizard::createButtons()
+{
     m_backButton = new QPushButton(u"<< Back"_s);
     m_backButton->setObjectName(u"backButton"_s);
     m_nextButton = new QPushButton(u"Next >>"_s);
@@ -126,13 +147,11 @@ ServerProfileWizard::ServerProfileWizard(const ServerProfileStore &profiles, QWi
     buttons->addStretch();
     for (QPushButton *b : {m_backButton, m_nextButton, m_cancelButton, m_finishButton})
         buttons->addWidget(b);
+    return buttons;
+}
 
-    auto *layout = new QVBoxLayout(this);
-    layout->addWidget(header);
-    layout->addWidget(m_question);
-    layout->addWidget(m_pages, 1);
-    layout->addLayout(buttons);
-
+void ServerProfileWizard::connectControls()
+{
     connect(m_nextButton, &QPushButton::clicked, this, &ServerProfileWizard::showNextStep);
     connect(m_backButton, &QPushButton::clicked, this, &ServerProfileWizard::showPreviousStep);
     connect(m_cancelButton, &QPushButton::clicked, this, &QDialog::reject);
@@ -149,9 +168,6 @@ ServerProfileWizard::ServerProfileWizard(const ServerProfileStore &profiles, QWi
     connect(m_host, &QLineEdit::textChanged, this, &ServerProfileWizard::updateNext);
     for (QWidget *w : std::initializer_list<QWidget *>{m_nickname, m_userName, m_password, m_anonymous, m_savePassword, m_host, m_remotePath})
         w->installEventFilter(this);
-
-    showStep(1);
-    m_nickname->setFocus();
 }
 
 int ServerProfileWizard::step() const

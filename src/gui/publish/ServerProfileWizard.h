@@ -5,6 +5,7 @@
 #include <QDialog>
 
 class QCheckBox;
+class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -31,6 +32,10 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    void createFields();
+    QWidget *createHeader();
+    QHBoxLayout *createButtons();
+    void connectControls();
     QLineEdit *m_nickname = nullptr;
     QLineEdit *m_userName = nullptr;
     QLineEdit *m_password = nullptr;
