@@ -21,7 +21,19 @@ using namespace Qt::StringLiterals;
 FilesToUploadDialog::FilesToUploadDialog(QWidget *parent) : QDialog(parent)
 {
     setWindowTitle(u"Files to Upload"_s);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(createHeader());
+    layout->addWidget(createRequiredFiles(), 1);
+    layout->addWidget(createEmbedCode(), 1);
+    layout->addLayout(createButtons());
+    resize(520, 520);
 
+    connect(m_uploadNowButton, &QPushButton::clicked, this, &FilesToUploadDialog::uploadNow);
+    connect(m_copyButton, &QPushButton::clicked, this, &FilesToUploadDialog::copyCodeToClipboard);
+}
+
+QWidget *FilesToUploadDialog::createHeader()
+{
     auto *header = new QWidget;
     header->setAutoFillBackground(true);
     QPalette pal = header->palette();
@@ -36,7 +48,11 @@ FilesToUploadDialog::FilesToUploadDialog(QWidget *parent) : QDialog(parent)
     auto *headerLayout = new QHBoxLayout(header);
     headerLayout->addWidget(icon);
     headerLayout->addWidget(title, 1);
+    return header;
+}
 
+QWidget *FilesToUploadDialog::createRequiredFiles()
+{
     auto *required = new QGroupBox(u"Required Files"_s);
     auto *intro = new QLabel(u"For Photo Album to work properly on your website, upload all of these files Now."_s);
     intro->setWordWrap(true);
@@ -55,9 +71,15 @@ FilesToUploadDialog::FilesToUploadDialog(QWidget *parent) : QDialog(parent)
     requiredLayout->addWidget(new QLabel(u"These files are located in:"_s));
     requiredLayout->addWidget(m_folderLabel);
     requiredLayout->addWidget(m_fileList);
+    return required;
+}
 
+QWidget *FilesToUploadDialog::createEmbedCode()
+{
     auto *html = new QGroupBox(u"HTML"_s);
     auto *paste = new QLabel(u"You must copy and paste this code on every page you want your photo album to appear."_s);
+    QFont bold = paste->font();
+    bold.setBold(true);
     paste->setFont(bold);
     paste->setWordWrap(true);
     m_embedCode = new QPlainTextEdit;
@@ -66,7 +88,11 @@ FilesToUploadDialog::FilesToUploadDialog(QWidget *parent) : QDialog(parent)
     auto *htmlLayout = new QVBoxLayout(html);
     htmlLayout->addWidget(paste);
     htmlLayout->addWidget(m_embedCode);
+    return html;
+}
 
+QHBoxLayout *FilesToUploadDialog::createButtons()
+{
     m_uploadNowButton = new QPushButton(u"Upload Now"_s);
     m_uploadNowButton->setObjectName(u"uploadNowButton"_s);
     m_copyButton = new QPushButton(u"Copy to Clipboard"_s);
@@ -75,16 +101,7 @@ FilesToUploadDialog::FilesToUploadDialog(QWidget *parent) : QDialog(parent)
     buttons->addStretch();
     buttons->addWidget(m_uploadNowButton);
     buttons->addWidget(m_copyButton);
-
-    auto *layout = new QVBoxLayout(this);
-    layout->addWidget(header);
-    layout->addWidget(required, 1);
-    layout->addWidget(html, 1);
-    layout->addLayout(buttons);
-    resize(520, 520);
-
-    connect(m_uploadNowButton, &QPushButton::clicked, this, &FilesToUploadDialog::uploadNow);
-    connect(m_copyButton, &QPushButton::clicked, this, &FilesToUploadDialog::copyCodeToClipboard);
+    return buttons;
 }
 
 void FilesToUploadDialog::showFor(GalleryDocument *gallery)

@@ -4,6 +4,7 @@
 #include <QPointer>
 
 #include "GalleryDocument.h"
+class QHBoxLayout;
 class QLabel;
 class QListWidget;
 class QPlainTextEdit;
@@ -35,6 +36,10 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    QWidget *createHeader();
+    QWidget *createRequiredFiles();
+    QWidget *createEmbedCode();
+    QHBoxLayout *createButtons();
     QLabel *m_folderLabel = nullptr;
     QListWidget *m_fileList = nullptr;
     QPlainTextEdit *m_embedCode = nullptr;
