@@ -31,8 +31,8 @@ public:
     void setResizeEntry(const QString &entry);
 
     QComboBox *resizeList() const { return m_resizeList; }
-    QPushButton *addImagesButton() const { return m_addImages; }
-    QPushButton *addFolderButton() const { return m_addFolder; }
+    QPushButton *addImagesButton() const { return m_addImagesButton; }
+    QPushButton *addFolderButton() const { return m_addFolderButton; }
 
     static QString settingsKey();
 
@@ -45,6 +45,8 @@ protected:
     void done(int result) override;
 
 private:
+    QWidget *createChoiceGroup();
+    QWidget *createResizeGroup();
     void pick(bool individualFiles);
     void applyEntry(const QString &entry);
     void restoreSettings();
@@ -56,7 +58,7 @@ private:
     bool m_individualFiles = true;
     bool m_restoredPlace = false;
     QComboBox *m_resizeList = nullptr;
-    QPushButton *m_addImages = nullptr;
-    QPushButton *m_addFolder = nullptr;
+    QPushButton *m_addImagesButton = nullptr;
+    QPushButton *m_addFolderButton = nullptr;
     static std::optional<Choice> s_nextAnswer;
 };
