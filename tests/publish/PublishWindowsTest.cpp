@@ -78,67 +78,74 @@ TEST_F(PublishWindows, WizardStepsAndChecks)
     ServerProfileStore profiles;
     profiles.addProfile(site(u"Home"_s));
     ServerProfileWizard wizard(profiles);
+    auto *backButton = wizard.findChild<QPushButton *>(u"backButton"_s);
+    auto *nextButton = wizard.findChild<QPushButton *>(u"nextButton"_s);
+    auto *nickname = wizard.findChild<QLineEdit *>(u"nickname"_s);
+    auto *userName = wizard.findChild<QLineEdit *>(u"userName"_s);
+    auto *password = wizard.findChild<QLineEdit *>(u"password"_s);
+    auto *noProxyButton = wizard.findChild<QPushButton *>(u"noProxyButton"_s);
+    auto *finishButton = wizard.findChild<QPushButton *>(u"finishButton"_s);
     wizard.show();
     EXPECT_EQ(wizard.findChild<QLabel *>(u"title"_s)->text(), u"Server Profile Wizard (Step 1 of 5)"_s);
-    EXPECT_FALSE(wizard.findChild<QPushButton *>(u"backButton"_s)->isVisibleTo(&wizard));
-    EXPECT_FALSE(wizard.findChild<QPushButton *>(u"nextButton"_s)->isEnabled());
-    QTest::keyClicks(wizard.findChild<QLineEdit *>(u"nickname"_s), u"Home"_s);
-    EXPECT_TRUE(wizard.findChild<QPushButton *>(u"nextButton"_s)->isEnabled());
-    QTest::keyClick(wizard.findChild<QLineEdit *>(u"nickname"_s), Qt::Key_Return); // Enter is "Next >>"
+    EXPECT_FALSE(backButton->isVisibleTo(&wizard));
+    EXPECT_FALSE(nextButton->isEnabled());
+    QTest::keyClicks(nickname, u"Home"_s);
+    EXPECT_TRUE(nextButton->isEnabled());
+    QTest::keyClick(nickname, Qt::Key_Return); // Enter is "Next >>"
     EXPECT_EQ(wizard.step(), 1);
     EXPECT_EQ(MessageBox::lastText(), u"A site with that name already exists, please choose another one."_s);
 
-    wizard.findChild<QLineEdit *>(u"nickname"_s)->setText(u"My/Site"_s);
-    wizard.findChild<QPushButton *>(u"nextButton"_s)->click();
+    nickname->setText(u"My/Site"_s);
+    nextButton->click();
     EXPECT_EQ(wizard.step(), 1);
     EXPECT_EQ(MessageBox::lastText(), ServerProfileStore::BadNameText);
 
-    wizard.findChild<QLineEdit *>(u"nickname"_s)->clear();
-    QTest::keyClicks(wizard.findChild<QLineEdit *>(u"nickname"_s), u"home"_s); // exact comparison: another name
-    wizard.findChild<QPushButton *>(u"nextButton"_s)->click();
+    nickname->clear();
+    QTest::keyClicks(nickname, u"home"_s); // exact comparison: another name
+    nextButton->click();
     EXPECT_EQ(wizard.step(), 2);
     EXPECT_EQ(wizard.findChild<QLabel *>(u"subtitle"_s)->text(), u"Username and Password"_s);
     EXPECT_TRUE(wizard.findChild<QCheckBox *>(u"savePassword"_s)->isChecked());
 
     // Back to step 1 with a taken name: the check runs again.
-    wizard.findChild<QPushButton *>(u"backButton"_s)->click();
-    wizard.findChild<QLineEdit *>(u"nickname"_s)->setText(u"Home"_s);
-    wizard.findChild<QPushButton *>(u"nextButton"_s)->click();
+    backButton->click();
+    nickname->setText(u"Home"_s);
+    nextButton->click();
     EXPECT_EQ(wizard.step(), 1);
-    wizard.findChild<QLineEdit *>(u"nickname"_s)->setText(u"My Site"_s);
-    wizard.findChild<QPushButton *>(u"nextButton"_s)->click();
+    nickname->setText(u"My Site"_s);
+    nextButton->click();
 
-    wizard.findChild<QLineEdit *>(u"userName"_s)->setText(u"typed"_s);
+    userName->setText(u"typed"_s);
     wizard.findChild<QCheckBox *>(u"anonymous"_s)->setChecked(true);
-    EXPECT_EQ(wizard.findChild<QLineEdit *>(u"userName"_s)->text(), u"anonymous"_s);
-    EXPECT_EQ(wizard.findChild<QLineEdit *>(u"password"_s)->text(), u"PelliconFTP@"_s);
+    EXPECT_EQ(userName->text(), u"anonymous"_s);
+    EXPECT_EQ(password->text(), u"PelliconFTP@"_s);
     wizard.findChild<QCheckBox *>(u"anonymous"_s)->setChecked(false);
-    EXPECT_EQ(wizard.findChild<QLineEdit *>(u"userName"_s)->text(), QString());
-    EXPECT_EQ(wizard.findChild<QLineEdit *>(u"password"_s)->text(), QString());
-    wizard.findChild<QLineEdit *>(u"userName"_s)->setText(u"me"_s);
-    wizard.findChild<QLineEdit *>(u"password"_s)->setText(u"pw"_s);
-    wizard.findChild<QPushButton *>(u"nextButton"_s)->click();
+    EXPECT_EQ(userName->text(), QString());
+    EXPECT_EQ(password->text(), QString());
+    userName->setText(u"me"_s);
+    password->setText(u"pw"_s);
+    nextButton->click();
 
     EXPECT_EQ(wizard.step(), 3);
-    EXPECT_FALSE(wizard.findChild<QPushButton *>(u"nextButton"_s)->isEnabled());
+    EXPECT_FALSE(nextButton->isEnabled());
     QTest::keyClick(wizard.findChild<QLineEdit *>(u"remotePath"_s), Qt::Key_Return);
     EXPECT_EQ(wizard.step(), 3);
     wizard.findChild<QLineEdit *>(u"host"_s)->setText(u"ftp.example.org"_s);
-    EXPECT_TRUE(wizard.findChild<QPushButton *>(u"nextButton"_s)->isEnabled());
-    wizard.findChild<QPushButton *>(u"nextButton"_s)->click();
+    EXPECT_TRUE(nextButton->isEnabled());
+    nextButton->click();
 
     EXPECT_EQ(wizard.step(), 4);
-    EXPECT_EQ(wizard.findChild<QPushButton *>(u"noProxyButton"_s)->text(), u"No, I don't even  know what that is."_s);
+    EXPECT_EQ(noProxyButton->text(), u"No, I don't even  know what that is."_s);
     bool proxyShown = false;
     closeNextModal<ProxySettingsDialog>(&proxyShown);
     wizard.findChild<QPushButton *>(u"proxyButton"_s)->click();
     EXPECT_TRUE(proxyShown);
     EXPECT_EQ(wizard.step(), 4);
-    wizard.findChild<QPushButton *>(u"noProxyButton"_s)->click();
+    noProxyButton->click();
     EXPECT_EQ(wizard.step(), 5);
-    EXPECT_TRUE(wizard.findChild<QPushButton *>(u"finishButton"_s)->isVisibleTo(&wizard));
+    EXPECT_TRUE(finishButton->isVisibleTo(&wizard));
     EXPECT_FALSE(wizard.findChild<QPushButton *>(u"cancelButton"_s)->isVisibleTo(&wizard));
-    wizard.findChild<QPushButton *>(u"finishButton"_s)->click();
+    finishButton->click();
 
     ASSERT_TRUE(wizard.isFinished());
     const ServerProfile p = wizard.profile();
@@ -168,13 +175,15 @@ TEST_F(PublishWindows, ServersWindowFillsAndEditsTheSelectedProfile)
     secure.secure = true;
     store({site(u"Home"_s), secure});
     MySitesDialog servers;
-    ASSERT_EQ(servers.findChild<QTreeWidget *>(u"profileTree"_s)->topLevelItemCount(), 2);
-    EXPECT_FALSE(servers.findChild<QWidget *>(u"profileFields"_s)->isEnabled());
+    auto *profileTree = servers.findChild<QTreeWidget *>(u"profileTree"_s);
+    auto *profileFields = servers.findChild<QWidget *>(u"profileFields"_s);
+    ASSERT_EQ(profileTree->topLevelItemCount(), 2);
+    EXPECT_FALSE(profileFields->isEnabled());
     EXPECT_FALSE(servers.findChild<QPushButton *>(u"connectButton"_s)->isEnabled());
 
     const int secureRow = servers.profiles().indexOf(u"Secure"_s);
-    servers.findChild<QTreeWidget *>(u"profileTree"_s)->setCurrentItem(servers.findChild<QTreeWidget *>(u"profileTree"_s)->topLevelItem(secureRow));
-    EXPECT_TRUE(servers.findChild<QWidget *>(u"profileFields"_s)->isEnabled());
+    profileTree->setCurrentItem(profileTree->topLevelItem(secureRow));
+    EXPECT_TRUE(profileFields->isEnabled());
     EXPECT_EQ(servers.findChild<QComboBox *>(u"protocol"_s)->currentText(), u"SFTP"_s); // Secure shows SFTP
     EXPECT_EQ(servers.findChild<QLineEdit *>(u"hostName"_s)->text(), u"Secure.example.org"_s);
 
@@ -208,9 +217,10 @@ TEST_F(PublishWindows, ServersWindowRenamesAndDeletes)
 {
     store({site(u"Home"_s), site(u"Work"_s)});
     MySitesDialog servers;
+    auto *profileTree = servers.findChild<QTreeWidget *>(u"profileTree"_s);
     const int home = servers.profiles().indexOf(u"Home"_s);
-    QTreeWidgetItem *item = servers.findChild<QTreeWidget *>(u"profileTree"_s)->topLevelItem(home);
-    servers.findChild<QTreeWidget *>(u"profileTree"_s)->setCurrentItem(item);
+    QTreeWidgetItem *item = profileTree->topLevelItem(home);
+    profileTree->setCurrentItem(item);
 
     item->setText(0, u"Work"_s);
     EXPECT_EQ(MessageBox::lastText(), u"A site with that name already exists, please choose another one."_s);
@@ -242,10 +252,10 @@ TEST_F(PublishWindows, ServersWindowRenamesAndDeletes)
     MessageBox::setNextAnswer(QMessageBox::Yes);
     servers.deleteProfile();
     MessageBox::setNextAnswer(QMessageBox::Yes);
-    servers.findChild<QTreeWidget *>(u"profileTree"_s)->setCurrentItem(servers.findChild<QTreeWidget *>(u"profileTree"_s)->topLevelItem(0));
+    profileTree->setCurrentItem(profileTree->topLevelItem(0));
     servers.deleteProfile();
     EXPECT_EQ(servers.profiles().count(), 0);
-    EXPECT_EQ(servers.findChild<QTreeWidget *>(u"profileTree"_s)->topLevelItemCount(), 0);
+    EXPECT_EQ(profileTree->topLevelItemCount(), 0);
     EXPECT_FALSE(servers.findChild<QWidget *>(u"profileFields"_s)->isEnabled());
     SettingsStore store;
     EXPECT_TRUE(store.subKeys(ServerProfileStore::ProfilesKey).isEmpty());
@@ -303,10 +313,11 @@ TEST_F(PublishWindows, ProxyDialogShowsAndStoresSettings)
     EXPECT_EQ(stored.password, u"s3cret"_s);
     {
         ProxySettingsDialog dialog;
+        auto *proxyType = dialog.findChild<QComboBox *>(u"proxyType"_s);
         dialog.show();
         EXPECT_EQ(dialog.findChild<QLineEdit *>(u"password"_s)->text(), u"s3cret"_s);
         dialog.findChild<QLineEdit *>(u"host"_s)->setText(u"changed"_s);
-        dialog.findChild<QComboBox *>(u"proxyType"_s)->setCurrentIndex(dialog.findChild<QComboBox *>(u"proxyType"_s)->findText(u"Web Standard"_s));
+        proxyType->setCurrentIndex(proxyType->findText(u"Web Standard"_s));
         dialog.reject();
     }
     ASSERT_TRUE(stored.load());
@@ -352,6 +363,7 @@ TEST_F(PublishWindows, FilesToUploadListsTheSavedGallery)
     gallery.resetAsNewGallery();
     ASSERT_TRUE(gallery.save([&](const QString &) { return QString(out.path() + u"/myalbum.xml"_s); }));
     FilesToUploadDialog window;
+    auto *fileList = window.findChild<QListWidget *>(u"fileList"_s);
     QStringList listed;
     QString folder;
     QString code;
@@ -360,8 +372,8 @@ TEST_F(PublishWindows, FilesToUploadListsTheSavedGallery)
         QTimer::singleShot(0, [&] {
             if (QApplication::activeModalWidget() == &window) {
                 seen = true;
-                for (int i = 0; i < window.findChild<QListWidget *>(u"fileList"_s)->count(); ++i)
-                    listed << window.findChild<QListWidget *>(u"fileList"_s)->item(i)->text();
+                for (int i = 0; i < fileList->count(); ++i)
+                    listed << fileList->item(i)->text();
                 folder = window.findChild<QLabel *>(u"folderLabel"_s)->text();
                 code = window.findChild<QPlainTextEdit *>(u"embedCode"_s)->toPlainText();
                 window.copyCodeToClipboard();
