@@ -51,7 +51,7 @@ TEST_F(AlbumsWindowTest, FolderFlowCountsEveryEntryAndAddsOnlyPictures)
 
     AddImagesDialog::setNextAnswer(AddImagesDialog::Choice::Folder);
     FileDialog::setNextFileName(folder);
-    m_window->addImagesExecute();
+    m_window->addImages();
 
     Album *album = firstAlbum();
     QStringList added = sourceNames(album);
@@ -72,7 +72,7 @@ TEST_F(AlbumsWindowTest, IndividualFilesAreAddedInTheChosenOrder)
     const QString a = makePhoto(u"a.jpg"_s);
     AddImagesDialog::setNextAnswer(AddImagesDialog::Choice::Images);
     FileDialog::setNextFileNames({b, a});
-    m_window->addImagesExecute();
+    m_window->addImages();
     Album *album = firstAlbum();
     EXPECT_EQ(sourceNames(album), (QStringList{u"b.png"_s, u"a.jpg"_s}));
     EXPECT_EQ(m_progress->loadingRow(), u"Loading: 2 of 2 images"_s);
@@ -98,7 +98,7 @@ TEST_F(AlbumsWindowTest, CancelDuringTheThirdOfFiveStopsAfterIt)
     });
     AddImagesDialog::setNextAnswer(AddImagesDialog::Choice::Images);
     FileDialog::setNextFileNames(files);
-    m_window->addImagesExecute();
+    m_window->addImages();
 
     EXPECT_TRUE(shownWithoutModality);
     EXPECT_EQ(sourceNames(firstAlbum()), (QStringList{u"a.png"_s, u"b.png"_s, u"c.png"_s}));
@@ -108,7 +108,7 @@ TEST_F(AlbumsWindowTest, CancelDuringTheThirdOfFiveStopsAfterIt)
     // The next run starts without the cancel mark.
     AddImagesDialog::setNextAnswer(AddImagesDialog::Choice::Images);
     FileDialog::setNextFileNames({files[3]});
-    m_window->addImagesExecute();
+    m_window->addImages();
     EXPECT_EQ(firstAlbum()->images().size(), 4);
 }
 
@@ -124,17 +124,17 @@ TEST_F(AlbumsWindowTest, OtherCommandsWaitWhilePhotosAreAdded)
         tried = true;
         EXPECT_TRUE(m_window->addingImages());
         MessageBox::setNextAnswer(QMessageBox::Yes);
-        m_window->deleteAlbumExecute();
-        m_window->addAlbumExecute();
-        m_window->moveImagesLeftExecute();
+        m_window->deleteAlbum();
+        m_window->addAlbum();
+        m_window->moveImagesLeft();
         MessageBox::setNextAnswer(QMessageBox::Yes);
-        m_window->deleteImagesExecute();
-        m_window->backToGalleryExecute();
+        m_window->deleteImages();
+        m_window->backToGallery();
         EXPECT_FALSE(m_window->actionDeleteAlbum()->isEnabled());
     });
     AddImagesDialog::setNextAnswer(AddImagesDialog::Choice::Images);
     FileDialog::setNextFileNames(files);
-    m_window->addImagesExecute();
+    m_window->addImages();
     ASSERT_TRUE(tried);
     ASSERT_EQ(m_gallery->thumbnailStrip()->albums().size(), 1);
     EXPECT_EQ(sourceNames(firstAlbum()), (QStringList{u"a.png"_s, u"b.png"_s, u"c.png"_s}));
@@ -146,14 +146,14 @@ TEST_F(AlbumsWindowTest, OtherCommandsWaitWhilePhotosAreAdded)
 TEST_F(AlbumsWindowTest, ChooserClosedOrFileDialogCancelledAddsNothing)
 {
     AddImagesDialog::setNextAnswer(AddImagesDialog::Choice::None);
-    m_window->addImagesExecute();
+    m_window->addImages();
     EXPECT_FALSE(m_progress->isVisible());
     AddImagesDialog::setNextAnswer(AddImagesDialog::Choice::Images);
     FileDialog::setNextCancel();
-    m_window->addImagesExecute();
+    m_window->addImages();
     AddImagesDialog::setNextAnswer(AddImagesDialog::Choice::Folder);
     FileDialog::setNextCancel();
-    m_window->addImagesExecute();
+    m_window->addImages();
     EXPECT_TRUE(firstAlbum()->images().isEmpty());
     EXPECT_FALSE(m_progress->isVisible());
     EXPECT_FALSE(m_window->addingImages());
@@ -167,7 +167,7 @@ TEST_F(AlbumsWindowTest, AFileThatIsNoPictureIsReportedAndLeftOut)
     writeText(bad, "this is no JPEG");
     AddImagesDialog::setNextAnswer(AddImagesDialog::Choice::Images);
     FileDialog::setNextFileNames({bad, good});
-    m_window->addImagesExecute();
+    m_window->addImages();
     EXPECT_EQ(sourceNames(firstAlbum()), QStringList{u"good.png"_s});
     ASSERT_EQ(MessageBox::shownTexts().size(), 1);
     EXPECT_TRUE(MessageBox::lastText().contains(u"broken.jpg"_s)) << qPrintable(MessageBox::lastText());
@@ -178,7 +178,7 @@ TEST_F(AlbumsWindowTest, APictureOfThumbnailSizeLeavesTheBarAt30)
     const QString path = makePhoto(u"exact.jpg"_s, 150, 100);
     AddImagesDialog::setNextAnswer(AddImagesDialog::Choice::Images);
     FileDialog::setNextFileNames({path});
-    m_window->addImagesExecute();
+    m_window->addImages();
     EXPECT_EQ(m_progress->barPercent(), 30);
     EXPECT_EQ(m_progress->statusText(), u"Loading..."_s);
     EXPECT_EQ(m_progress->currentImageText(), u"exact.jpg"_s);
@@ -219,7 +219,7 @@ TEST_F(AlbumsWindowTest, DropWithoutPicturesIsRefused)
 TEST_F(AlbumsWindowTest, DropWithoutACurrentAlbumSaysWhy)
 {
     MessageBox::setNextAnswer(QMessageBox::Yes);
-    m_window->deleteAlbumExecute();
+    m_window->deleteAlbum();
     m_window->addDroppedFiles({makePhoto(u"x.png"_s)});
     EXPECT_EQ(MessageBox::lastText(), u"You must select the catagory you want to add your images to."_s);
 }

@@ -216,7 +216,7 @@ TEST_P(LinkDialogTest, OkAndCancel)
     EXPECT_FALSE(dialog.isVisible());
     EXPECT_EQ(dialog.wasAccepted(), c.ok);
     if (c.ok) {
-        EXPECT_EQ(dialog.Result(), QString::fromUtf16(c.after));
+        EXPECT_EQ(dialog.link(), QString::fromUtf16(c.after));
     }
 }
 
@@ -234,11 +234,11 @@ TEST_F(AlbumDialogsTest, EveryOpenStartsAfresh)
     PhotoLinkDialog::setNextAnswer(u"http://x.example/"_s);
     dialog.open(QString());
     EXPECT_TRUE(dialog.wasAccepted());
-    EXPECT_EQ(dialog.Result(), u"http://x.example/"_s);
+    EXPECT_EQ(dialog.link(), u"http://x.example/"_s);
     PhotoLinkDialog::setNextAnswer(std::nullopt);
     dialog.open(u"http://y.example/"_s);
     EXPECT_FALSE(dialog.wasAccepted());
-    EXPECT_EQ(dialog.Result(), u"http://y.example/"_s);
+    EXPECT_EQ(dialog.link(), u"http://y.example/"_s);
 }
 
 TEST_F(AlbumDialogsTest, ProgressRowsBarAndCancel)

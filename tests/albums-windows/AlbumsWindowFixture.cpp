@@ -74,7 +74,7 @@ Album *AlbumsWindowTest::firstAlbum() const
 
 Album *AlbumsWindowTest::addAlbum()
 {
-    m_window->addAlbumExecute();
+    m_window->addAlbum();
     return m_gallery->thumbnailStrip()->albums().last();
 }
 

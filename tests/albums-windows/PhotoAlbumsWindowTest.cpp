@@ -51,9 +51,9 @@ TEST_F(AlbumsWindowTest, NewGalleryShowsItsAlbumAsCurrentWithSettingsTab)
     ASSERT_NE(album, nullptr);
     EXPECT_EQ(m_window->currentAlbum(), album);
     EXPECT_TRUE(album->selected());
-    EXPECT_EQ(m_window->pageControl()->currentIndex(), 0);
-    EXPECT_EQ(m_window->pageControl()->tabText(0), u"Settings"_s);
-    EXPECT_EQ(m_window->pageControl()->tabText(1), u"Background"_s);
+    EXPECT_EQ(m_window->styleTabs()->currentIndex(), 0);
+    EXPECT_EQ(m_window->styleTabs()->tabText(0), u"Settings"_s);
+    EXPECT_EQ(m_window->styleTabs()->tabText(1), u"Background"_s);
     EXPECT_FALSE(m_window->albumFields()->isHidden());
     EXPECT_EQ(m_window->titleEdit()->text(), u"My Images"_s);
     EXPECT_EQ(m_window->descriptionEdit()->toPlainText(), u"Put the description of your images here."_s);
@@ -134,7 +134,7 @@ TEST_F(AlbumsWindowTest, DeleteAlbumAsksAndNoKeepsEverything)
     addAlbum();
     m_gallery->setModified(false);
     MessageBox::setNextAnswer(QMessageBox::No);
-    m_window->deleteAlbumExecute();
+    m_window->deleteAlbum();
     EXPECT_EQ(MessageBox::lastText(), DeleteAlbumQuestion);
     EXPECT_EQ(m_gallery->thumbnailStrip()->albums().size(), 2);
     EXPECT_NE(m_window->currentAlbum(), nullptr);
@@ -146,7 +146,7 @@ TEST_F(AlbumsWindowTest, DeleteAlbumYesRemovesTheCurrentOne)
     Album *first = firstAlbum();
     addAlbum();
     MessageBox::setNextAnswer(QMessageBox::Yes);
-    m_window->deleteAlbumExecute();
+    m_window->deleteAlbum();
     ASSERT_EQ(m_gallery->thumbnailStrip()->albums().size(), 1);
     EXPECT_EQ(firstAlbum(), first);
     EXPECT_EQ(m_window->currentAlbum(), nullptr);
@@ -154,7 +154,7 @@ TEST_F(AlbumsWindowTest, DeleteAlbumYesRemovesTheCurrentOne)
     EXPECT_TRUE(m_gallery->modified());
     // With no current album, Yes on a second delete removes nothing.
     MessageBox::setNextAnswer(QMessageBox::Yes);
-    m_window->deleteAlbumExecute();
+    m_window->deleteAlbum();
     EXPECT_EQ(MessageBox::lastText(), DeleteAlbumQuestion);
     EXPECT_EQ(m_gallery->thumbnailStrip()->albums().size(), 1);
 }
@@ -163,7 +163,7 @@ TEST_F(AlbumsWindowTest, DeletingTheLastAlbumLeavesAnEmptyAreaAsTallAsItself)
 {
     addPhotos(firstAlbum(), 1);
     MessageBox::setNextAnswer(QMessageBox::Yes);
-    m_window->deleteAlbumExecute();
+    m_window->deleteAlbum();
     QApplication::processEvents();
     EXPECT_TRUE(m_gallery->thumbnailStrip()->albums().isEmpty());
     EXPECT_EQ(m_gallery->menuPanel()->height(), m_window->albumArea()->viewport()->height());
@@ -172,8 +172,8 @@ TEST_F(AlbumsWindowTest, DeletingTheLastAlbumLeavesAnEmptyAreaAsTallAsItself)
     EXPECT_TRUE(m_window->imageRow()->isHidden());
     EXPECT_TRUE(m_window->imageStrip()->isHidden());
     // Commands that need an album do nothing; Add Images tells why.
-    m_window->moveAlbumLeftExecute();
-    m_window->addImagesExecute();
+    m_window->moveAlbumLeft();
+    m_window->addImages();
     EXPECT_EQ(MessageBox::lastText(), u"You must select the catagory you want to add your images to."_s);
 }
 
@@ -186,7 +186,7 @@ TEST_F(AlbumsWindowTest, DeleteKeyOnATileAsksAfterTheKeyEvent)
     QTest::keyRelease(tile, Qt::Key_Delete);
     // The question comes from the timer, not from the key event itself.
     EXPECT_TRUE(MessageBox::shownTexts().isEmpty());
-    EXPECT_TRUE(m_window->deleteAlbumTimer()->isActive());
+    EXPECT_TRUE(m_window->deferredAlbumDelete()->isActive());
     EXPECT_TRUE(QTest::qWaitFor([&] { return m_gallery->thumbnailStrip()->albums().size() == 1; }));
     EXPECT_EQ(MessageBox::lastText(), DeleteAlbumQuestion);
 }
@@ -215,9 +215,9 @@ TEST_P(AlbumMoveTest, MovesTheCurrentAlbumOnePlaceExceptAtTheEnds)
     addPhotos(a, 1); // the strip's preview follows the first album
     m_gallery->setModified(false);
     if (c.left)
-        m_window->moveAlbumLeftExecute();
+        m_window->moveAlbumLeft();
     else
-        m_window->moveAlbumRightExecute();
+        m_window->moveAlbumRight();
     EXPECT_EQ(names(m_gallery->thumbnailStrip()), c.expected);
     EXPECT_EQ(m_window->currentAlbum(), current);
     const bool moved = names(m_gallery->thumbnailStrip()) != QStringList{u"A"_s, u"B"_s, u"C"_s};
@@ -327,14 +327,14 @@ TEST_F(AlbumsWindowTest, LinkButtonEditsTheLastSelectedPhotosLink)
     click(images[1], true);
     m_gallery->setModified(false);
     PhotoLinkDialog::setNextAnswer(u"http://example.org/a"_s);
-    m_window->editLinkExecute();
+    m_window->editLink();
     EXPECT_EQ(images[1]->link, u"http://example.org/a"_s);
     EXPECT_TRUE(images[0]->link.isEmpty());
     EXPECT_TRUE(m_gallery->modified());
 
     m_gallery->setModified(false);
     PhotoLinkDialog::setNextAnswer(std::nullopt);
-    m_window->editLinkExecute();
+    m_window->editLink();
     EXPECT_EQ(images[1]->link, u"http://example.org/a"_s);
     EXPECT_FALSE(m_gallery->modified());
 }
@@ -346,7 +346,7 @@ TEST_F(AlbumsWindowTest, MovingTheFirstPhotoRightChangesTheCover)
     EXPECT_EQ(album->coverFileName(), images[0]->thumbFileName);
     click(images[0]);
     m_gallery->setModified(false);
-    m_window->moveImagesRightExecute();
+    m_window->moveImagesRight();
     ASSERT_EQ(album->images().size(), 3);
     EXPECT_EQ(album->images()[0], images[1]);
     EXPECT_EQ(album->images()[1], images[0]);
@@ -364,7 +364,7 @@ TEST_F(AlbumsWindowTest, MovingTheSecondPhotoLeftChangesTheCover)
     Album *album = firstAlbum();
     const auto images = addPhotos(album, 3);
     click(images[1]);
-    m_window->moveImagesLeftExecute();
+    m_window->moveImagesLeft();
     EXPECT_EQ(album->images()[0], images[1]);
     EXPECT_EQ(album->coverFileName(), images[1]->thumbFileName);
 }
@@ -374,20 +374,20 @@ TEST_F(AlbumsWindowTest, MovesAtTheEndsAndOfTwoSelectedPhotos)
     Album *album = firstAlbum();
     const auto images = addPhotos(album, 3);
     click(images[0]);
-    m_window->moveImagesLeftExecute(); // already first
+    m_window->moveImagesLeft(); // already first
     EXPECT_EQ(album->images(), images);
     click(images[2]);
-    m_window->moveImagesRightExecute(); // already last
+    m_window->moveImagesRight(); // already last
     EXPECT_EQ(album->images(), images);
 
     // The first two selected: moving left swaps them with each other.
     click(images[0]);
     click(images[1], true);
-    m_window->moveImagesLeftExecute();
+    m_window->moveImagesLeft();
     EXPECT_EQ(album->images(), (QList<AlbumPhoto *>{images[1], images[0], images[2]}));
     EXPECT_EQ(album->coverFileName(), images[1]->thumbFileName);
     // Both moving right together keeps their order.
-    m_window->moveImagesRightExecute();
+    m_window->moveImagesRight();
     EXPECT_EQ(album->images(), (QList<AlbumPhoto *>{images[2], images[1], images[0]}));
     EXPECT_EQ(album->coverFileName(), images[2]->thumbFileName);
 }
@@ -428,12 +428,12 @@ TEST_F(AlbumsWindowTest, DeleteImagesRemovesTheSelectedOnesAfterYes)
     click(images[2], true);
 
     MessageBox::setNextAnswer(QMessageBox::No);
-    m_window->deleteImagesExecute();
+    m_window->deleteImages();
     EXPECT_EQ(MessageBox::lastText(), DeleteImagesQuestion);
     EXPECT_EQ(album->images().size(), 3);
 
     MessageBox::setNextAnswer(QMessageBox::Yes);
-    m_window->deleteImagesExecute();
+    m_window->deleteImages();
     ASSERT_EQ(album->images().size(), 1);
     EXPECT_EQ(album->images()[0]->thumbFileName, keptThumb);
     EXPECT_EQ(album->coverFileName(), keptThumb);
@@ -471,7 +471,7 @@ TEST_F(AlbumsWindowTest, TransparencyBoxesSetBothOpacities)
     EXPECT_TRUE(m_gallery->modified());
     // A box the user empties counts as 0.
     QSpinBox *box = m_window->backgroundControls().transparency;
-    m_window->pageControl()->setCurrentIndex(1);
+    m_window->styleTabs()->setCurrentIndex(1);
     box->setFocus();
     QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClick(box, Qt::Key_Backspace);
@@ -555,7 +555,7 @@ TEST_F(AlbumsWindowTest, CaptionGroupEditsTheGallery)
 TEST_F(AlbumsWindowTest, BackToGalleryHidesTheWindow)
 {
     addPhotos(firstAlbum(), 1);
-    m_window->backToGalleryExecute();
+    m_window->backToGallery();
     EXPECT_FALSE(m_window->isVisible());
     EXPECT_FALSE(m_gallery->thumbnailStrip()->preview()[0].placeholder);
     // It keeps its state for the next showing.

@@ -78,70 +78,77 @@ TEST_F(PublishWindows, WizardStepsAndChecks)
     ServerProfileStore profiles;
     profiles.addProfile(site(u"Home"_s));
     ServerProfileWizard wizard(profiles);
+    auto *backButton = wizard.findChild<QPushButton *>(u"backButton"_s);
+    auto *nextButton = wizard.findChild<QPushButton *>(u"nextButton"_s);
+    auto *nickname = wizard.findChild<QLineEdit *>(u"nickname"_s);
+    auto *userName = wizard.findChild<QLineEdit *>(u"userName"_s);
+    auto *password = wizard.findChild<QLineEdit *>(u"password"_s);
+    auto *noProxyButton = wizard.findChild<QPushButton *>(u"noProxyButton"_s);
+    auto *finishButton = wizard.findChild<QPushButton *>(u"finishButton"_s);
     wizard.show();
-    EXPECT_EQ(wizard.lblTitle->text(), u"Server Profile Wizard (Step 1 of 5)"_s);
-    EXPECT_FALSE(wizard.btnBack->isVisibleTo(&wizard));
-    EXPECT_FALSE(wizard.btnNext->isEnabled());
-    QTest::keyClicks(wizard.eNickname, u"Home"_s);
-    EXPECT_TRUE(wizard.btnNext->isEnabled());
-    QTest::keyClick(wizard.eNickname, Qt::Key_Return); // Enter is "Next >>"
-    EXPECT_EQ(wizard.Step(), 1);
+    EXPECT_EQ(wizard.findChild<QLabel *>(u"title"_s)->text(), u"Server Profile Wizard (Step 1 of 5)"_s);
+    EXPECT_FALSE(backButton->isVisibleTo(&wizard));
+    EXPECT_FALSE(nextButton->isEnabled());
+    QTest::keyClicks(nickname, u"Home"_s);
+    EXPECT_TRUE(nextButton->isEnabled());
+    QTest::keyClick(nickname, Qt::Key_Return); // Enter is "Next >>"
+    EXPECT_EQ(wizard.step(), 1);
     EXPECT_EQ(MessageBox::lastText(), u"A site with that name already exists, please choose another one."_s);
 
-    wizard.eNickname->setText(u"My/Site"_s);
-    wizard.btnNext->click();
-    EXPECT_EQ(wizard.Step(), 1);
+    nickname->setText(u"My/Site"_s);
+    nextButton->click();
+    EXPECT_EQ(wizard.step(), 1);
     EXPECT_EQ(MessageBox::lastText(), ServerProfileStore::BadNameText);
 
-    wizard.eNickname->clear();
-    QTest::keyClicks(wizard.eNickname, u"home"_s); // exact comparison: another name
-    wizard.btnNext->click();
-    EXPECT_EQ(wizard.Step(), 2);
-    EXPECT_EQ(wizard.lblSubtitle->text(), u"Username and Password"_s);
-    EXPECT_TRUE(wizard.cSavePass->isChecked());
+    nickname->clear();
+    QTest::keyClicks(nickname, u"home"_s); // exact comparison: another name
+    nextButton->click();
+    EXPECT_EQ(wizard.step(), 2);
+    EXPECT_EQ(wizard.findChild<QLabel *>(u"subtitle"_s)->text(), u"Username and Password"_s);
+    EXPECT_TRUE(wizard.findChild<QCheckBox *>(u"savePassword"_s)->isChecked());
 
     // Back to step 1 with a taken name: the check runs again.
-    wizard.btnBack->click();
-    wizard.eNickname->setText(u"Home"_s);
-    wizard.btnNext->click();
-    EXPECT_EQ(wizard.Step(), 1);
-    wizard.eNickname->setText(u"My Site"_s);
-    wizard.btnNext->click();
+    backButton->click();
+    nickname->setText(u"Home"_s);
+    nextButton->click();
+    EXPECT_EQ(wizard.step(), 1);
+    nickname->setText(u"My Site"_s);
+    nextButton->click();
 
-    wizard.eUser->setText(u"typed"_s);
-    wizard.cAnon->setChecked(true);
-    EXPECT_EQ(wizard.eUser->text(), u"anonymous"_s);
-    EXPECT_EQ(wizard.ePass->text(), u"PelliconFTP@"_s);
-    wizard.cAnon->setChecked(false);
-    EXPECT_EQ(wizard.eUser->text(), QString());
-    EXPECT_EQ(wizard.ePass->text(), QString());
-    wizard.eUser->setText(u"me"_s);
-    wizard.ePass->setText(u"pw"_s);
-    wizard.btnNext->click();
+    userName->setText(u"typed"_s);
+    wizard.findChild<QCheckBox *>(u"anonymous"_s)->setChecked(true);
+    EXPECT_EQ(userName->text(), u"anonymous"_s);
+    EXPECT_EQ(password->text(), u"PelliconFTP@"_s);
+    wizard.findChild<QCheckBox *>(u"anonymous"_s)->setChecked(false);
+    EXPECT_EQ(userName->text(), QString());
+    EXPECT_EQ(password->text(), QString());
+    userName->setText(u"me"_s);
+    password->setText(u"pw"_s);
+    nextButton->click();
 
-    EXPECT_EQ(wizard.Step(), 3);
-    EXPECT_FALSE(wizard.btnNext->isEnabled());
-    QTest::keyClick(wizard.eRemotePath, Qt::Key_Return);
-    EXPECT_EQ(wizard.Step(), 3);
-    wizard.eHost->setText(u"ftp.example.org"_s);
-    EXPECT_TRUE(wizard.btnNext->isEnabled());
-    wizard.btnNext->click();
+    EXPECT_EQ(wizard.step(), 3);
+    EXPECT_FALSE(nextButton->isEnabled());
+    QTest::keyClick(wizard.findChild<QLineEdit *>(u"remotePath"_s), Qt::Key_Return);
+    EXPECT_EQ(wizard.step(), 3);
+    wizard.findChild<QLineEdit *>(u"host"_s)->setText(u"ftp.example.org"_s);
+    EXPECT_TRUE(nextButton->isEnabled());
+    nextButton->click();
 
-    EXPECT_EQ(wizard.Step(), 4);
-    EXPECT_EQ(wizard.btnNoProxy->text(), u"No, I don't even  know what that is."_s);
+    EXPECT_EQ(wizard.step(), 4);
+    EXPECT_EQ(noProxyButton->text(), u"No, I don't even  know what that is."_s);
     bool proxyShown = false;
     closeNextModal<ProxySettingsDialog>(&proxyShown);
-    wizard.btnYesProxy->click();
+    wizard.findChild<QPushButton *>(u"proxyButton"_s)->click();
     EXPECT_TRUE(proxyShown);
-    EXPECT_EQ(wizard.Step(), 4);
-    wizard.btnNoProxy->click();
-    EXPECT_EQ(wizard.Step(), 5);
-    EXPECT_TRUE(wizard.btnFinish->isVisibleTo(&wizard));
-    EXPECT_FALSE(wizard.btnCancel->isVisibleTo(&wizard));
-    wizard.btnFinish->click();
+    EXPECT_EQ(wizard.step(), 4);
+    noProxyButton->click();
+    EXPECT_EQ(wizard.step(), 5);
+    EXPECT_TRUE(finishButton->isVisibleTo(&wizard));
+    EXPECT_FALSE(wizard.findChild<QPushButton *>(u"cancelButton"_s)->isVisibleTo(&wizard));
+    finishButton->click();
 
     ASSERT_TRUE(wizard.isFinished());
-    const ServerProfile p = wizard.Result();
+    const ServerProfile p = wizard.profile();
     EXPECT_EQ(p.itemName, u"My Site"_s);
     EXPECT_EQ(p.hostName, u"ftp.example.org"_s);
     EXPECT_EQ(p.username, u"me"_s);
@@ -157,8 +164,8 @@ TEST_F(PublishWindows, WizardCancelAddsNothing)
     ServerProfileStore profiles;
     ServerProfileWizard wizard(profiles);
     wizard.show();
-    wizard.eNickname->setText(u"x"_s);
-    wizard.btnCancel->click();
+    wizard.findChild<QLineEdit *>(u"nickname"_s)->setText(u"x"_s);
+    wizard.findChild<QPushButton *>(u"cancelButton"_s)->click();
     EXPECT_FALSE(wizard.isFinished());
 }
 
@@ -168,37 +175,39 @@ TEST_F(PublishWindows, ServersWindowFillsAndEditsTheSelectedProfile)
     secure.secure = true;
     store({site(u"Home"_s), secure});
     MySitesDialog servers;
-    ASSERT_EQ(servers.tvServers->topLevelItemCount(), 2);
-    EXPECT_FALSE(servers.fieldGroup->isEnabled());
-    EXPECT_FALSE(servers.btnOk->isEnabled());
+    auto *profileTree = servers.findChild<QTreeWidget *>(u"profileTree"_s);
+    auto *profileFields = servers.findChild<QWidget *>(u"profileFields"_s);
+    ASSERT_EQ(profileTree->topLevelItemCount(), 2);
+    EXPECT_FALSE(profileFields->isEnabled());
+    EXPECT_FALSE(servers.findChild<QPushButton *>(u"connectButton"_s)->isEnabled());
 
     const int secureRow = servers.profiles().indexOf(u"Secure"_s);
-    servers.tvServers->setCurrentItem(servers.tvServers->topLevelItem(secureRow));
-    EXPECT_TRUE(servers.fieldGroup->isEnabled());
-    EXPECT_EQ(servers.protocolDrop->currentText(), u"SFTP"_s); // Secure shows SFTP
-    EXPECT_EQ(servers.txtHostName->text(), u"Secure.example.org"_s);
+    profileTree->setCurrentItem(profileTree->topLevelItem(secureRow));
+    EXPECT_TRUE(profileFields->isEnabled());
+    EXPECT_EQ(servers.findChild<QComboBox *>(u"protocol"_s)->currentText(), u"SFTP"_s); // Secure shows SFTP
+    EXPECT_EQ(servers.findChild<QLineEdit *>(u"hostName"_s)->text(), u"Secure.example.org"_s);
 
-    servers.txtPort->setText(u"2121"_s);
-    emit servers.protocolDrop->activated(ServerProfile::Sftp);
-    EXPECT_EQ(servers.txtPort->text(), u"22"_s);
-    emit servers.protocolDrop->activated(ServerProfile::FtpSsl);
-    EXPECT_EQ(servers.txtPort->text(), u"21"_s);
+    servers.findChild<QLineEdit *>(u"port"_s)->setText(u"2121"_s);
+    emit servers.findChild<QComboBox *>(u"protocol"_s)->activated(ServerProfile::Sftp);
+    EXPECT_EQ(servers.findChild<QLineEdit *>(u"port"_s)->text(), u"22"_s);
+    emit servers.findChild<QComboBox *>(u"protocol"_s)->activated(ServerProfile::FtpSsl);
+    EXPECT_EQ(servers.findChild<QLineEdit *>(u"port"_s)->text(), u"21"_s);
     ServerProfile &p = servers.profiles().items()[secureRow];
     EXPECT_FALSE(p.secure);
     EXPECT_EQ(p.protocol, int(ServerProfile::FtpSsl));
     EXPECT_EQ(p.port, 21);
 
-    servers.txtPort->setText(u"abc"_s); // ignored
+    servers.findChild<QLineEdit *>(u"port"_s)->setText(u"abc"_s); // ignored
     EXPECT_EQ(p.port, 21);
-    servers.txtTimeout->setText(u"45"_s);
+    servers.findChild<QLineEdit *>(u"timeout"_s)->setText(u"45"_s);
     EXPECT_EQ(p.timeout, 45);
-    servers.chkAnonymous->setChecked(true);
+    servers.findChild<QCheckBox *>(u"anonymous"_s)->setChecked(true);
     EXPECT_EQ(p.username, u"anonymous"_s);
     EXPECT_EQ(p.password, GalleryUploader::AnonymousPassword);
-    servers.chkAnonymous->setChecked(false);
+    servers.findChild<QCheckBox *>(u"anonymous"_s)->setChecked(false);
     EXPECT_EQ(p.username, u"anonymous"_s);
 
-    servers.button2Click(); // "Close" saves
+    servers.saveAndClose(); // "Close" saves
     ServerProfileStore stored;
     stored.loadProfiles();
     EXPECT_EQ(stored.items().at(stored.indexOf(u"Secure"_s)).timeout, 45);
@@ -208,15 +217,16 @@ TEST_F(PublishWindows, ServersWindowRenamesAndDeletes)
 {
     store({site(u"Home"_s), site(u"Work"_s)});
     MySitesDialog servers;
+    auto *profileTree = servers.findChild<QTreeWidget *>(u"profileTree"_s);
     const int home = servers.profiles().indexOf(u"Home"_s);
-    QTreeWidgetItem *item = servers.tvServers->topLevelItem(home);
-    servers.tvServers->setCurrentItem(item);
+    QTreeWidgetItem *item = profileTree->topLevelItem(home);
+    profileTree->setCurrentItem(item);
 
     item->setText(0, u"Work"_s);
     EXPECT_EQ(MessageBox::lastText(), u"A site with that name already exists, please choose another one."_s);
     EXPECT_EQ(item->text(0), u"Home"_s);
     EXPECT_EQ(servers.profiles().items().at(home).itemName, u"Home"_s);
-    EXPECT_TRUE(servers.timer2.isActive()); // the editor opens again
+    EXPECT_TRUE(servers.renameRetryPending()); // the editor opens again
 
     // A separator would store the profile where it cannot be read back.
     for (const QString &bad : {u"Home/Garden"_s, u"C:\\Sites"_s}) {
@@ -235,18 +245,18 @@ TEST_F(PublishWindows, ServersWindowRenamesAndDeletes)
     }
 
     MessageBox::setNextAnswer(QMessageBox::No);
-    servers.btnDeleteClick();
+    servers.deleteProfile();
     EXPECT_EQ(servers.profiles().count(), 2);
     EXPECT_EQ(MessageBox::lastText(), u"Are you sure you want to delete the site profile Cottage?"_s);
 
     MessageBox::setNextAnswer(QMessageBox::Yes);
-    servers.btnDeleteClick();
+    servers.deleteProfile();
     MessageBox::setNextAnswer(QMessageBox::Yes);
-    servers.tvServers->setCurrentItem(servers.tvServers->topLevelItem(0));
-    servers.btnDeleteClick();
+    profileTree->setCurrentItem(profileTree->topLevelItem(0));
+    servers.deleteProfile();
     EXPECT_EQ(servers.profiles().count(), 0);
-    EXPECT_EQ(servers.tvServers->topLevelItemCount(), 0);
-    EXPECT_FALSE(servers.fieldGroup->isEnabled());
+    EXPECT_EQ(profileTree->topLevelItemCount(), 0);
+    EXPECT_FALSE(servers.findChild<QWidget *>(u"profileFields"_s)->isEnabled());
     SettingsStore store;
     EXPECT_TRUE(store.subKeys(ServerProfileStore::ProfilesKey).isEmpty());
 }
@@ -259,22 +269,22 @@ TEST_F(PublishWindows, ServersWindowWithoutProfilesOpensTheWizardAndAddsItsProfi
         QTimer::singleShot(0, [&] {
             if (auto *w = qobject_cast<ServerProfileWizard *>(QApplication::activeModalWidget())) {
                 seen = true;
-                w->eNickname->setText(u"New"_s);
-                w->btnNext->click();
-                w->btnNext->click();
-                w->eHost->setText(u"new.example.org"_s);
-                w->btnNext->click();
-                w->btnNext->click();
-                w->btnFinish->click();
+                w->findChild<QLineEdit *>(u"nickname"_s)->setText(u"New"_s);
+                w->findChild<QPushButton *>(u"nextButton"_s)->click();
+                w->findChild<QPushButton *>(u"nextButton"_s)->click();
+                w->findChild<QLineEdit *>(u"host"_s)->setText(u"new.example.org"_s);
+                w->findChild<QPushButton *>(u"nextButton"_s)->click();
+                w->findChild<QPushButton *>(u"nextButton"_s)->click();
+                w->findChild<QPushButton *>(u"finishButton"_s)->click();
             }
         });
     });
     servers.show();
     QTRY_VERIFY_WITH_TIMEOUT(servers.profiles().count() == 1, 5000);
     EXPECT_TRUE(seen);
-    EXPECT_EQ(servers.tvServers->topLevelItem(0)->text(0), u"New"_s);
+    EXPECT_EQ(servers.findChild<QTreeWidget *>(u"profileTree"_s)->topLevelItem(0)->text(0), u"New"_s);
     EXPECT_EQ(servers.selectedIndex(), 0);
-    EXPECT_EQ(servers.txtHostName->text(), u"new.example.org"_s);
+    EXPECT_EQ(servers.findChild<QLineEdit *>(u"hostName"_s)->text(), u"new.example.org"_s);
     SettingsStore store;
     EXPECT_TRUE(store.subKeys(ServerProfileStore::ProfilesKey).isEmpty()); // stored at the next save
     servers.hide();
@@ -291,11 +301,11 @@ TEST_F(PublishWindows, ProxyDialogShowsAndStoresSettings)
     {
         ProxySettingsDialog dialog;
         dialog.show();
-        EXPECT_EQ(dialog.eHost->text(), u"proxy.lan"_s);
-        EXPECT_EQ(dialog.ePort->value(), 1080);
-        EXPECT_EQ(dialog.cType->currentIndex(), -1);
-        dialog.ePass->setText(u"s3cret"_s);
-        dialog.btnOkClick();
+        EXPECT_EQ(dialog.findChild<QLineEdit *>(u"host"_s)->text(), u"proxy.lan"_s);
+        EXPECT_EQ(dialog.findChild<QSpinBox *>(u"port"_s)->value(), 1080);
+        EXPECT_EQ(dialog.findChild<QComboBox *>(u"proxyType"_s)->currentIndex(), -1);
+        dialog.findChild<QLineEdit *>(u"password"_s)->setText(u"s3cret"_s);
+        dialog.acceptSettings();
     }
     ProxySettings stored;
     ASSERT_TRUE(stored.load());
@@ -303,10 +313,11 @@ TEST_F(PublishWindows, ProxyDialogShowsAndStoresSettings)
     EXPECT_EQ(stored.password, u"s3cret"_s);
     {
         ProxySettingsDialog dialog;
+        auto *proxyType = dialog.findChild<QComboBox *>(u"proxyType"_s);
         dialog.show();
-        EXPECT_EQ(dialog.ePass->text(), u"s3cret"_s);
-        dialog.eHost->setText(u"changed"_s);
-        dialog.cType->setCurrentIndex(dialog.cType->findText(u"Web Standard"_s));
+        EXPECT_EQ(dialog.findChild<QLineEdit *>(u"password"_s)->text(), u"s3cret"_s);
+        dialog.findChild<QLineEdit *>(u"host"_s)->setText(u"changed"_s);
+        proxyType->setCurrentIndex(proxyType->findText(u"Web Standard"_s));
         dialog.reject();
     }
     ASSERT_TRUE(stored.load());
@@ -329,7 +340,7 @@ TEST_F(PublishWindows, RemoteServerWindowShowsTheLoginAndSiteMessages)
     unknown.hostName = u"no-such-host.invalid"_s;
     EXPECT_FALSE(ftp.connectProfile(unknown));
     EXPECT_EQ(MessageBox::lastText(), GalleryUploader::SiteNotFoundText);
-    EXPECT_EQ(ftp.lblStatus->text(), u"Error Connecting"_s);
+    EXPECT_EQ(ftp.findChild<QLabel *>(u"status"_s)->text(), u"Error Connecting"_s);
 
     ServerProfile good = site(u"Good"_s);
     good.hostName = u"127.0.0.1"_s;
@@ -338,8 +349,8 @@ TEST_F(PublishWindows, RemoteServerWindowShowsTheLoginAndSiteMessages)
     good.password = u"secret"_s;
     ASSERT_TRUE(ftp.connectProfile(good));
     EXPECT_EQ(ftp.windowTitle(), u"Remote Server - Good"_s);
-    EXPECT_TRUE(ftp.txtLog->toPlainText().contains(u"PASS ****"_s));
-    ftp.closeClick();
+    EXPECT_TRUE(ftp.findChild<QTextEdit *>(u"log"_s)->toPlainText().contains(u"PASS ****"_s));
+    ftp.closeConnection();
     EXPECT_FALSE(ftp.isVisible());
     EXPECT_FALSE(ftp.uploader()->session()->isConnected());
 }
@@ -352,6 +363,7 @@ TEST_F(PublishWindows, FilesToUploadListsTheSavedGallery)
     gallery.resetAsNewGallery();
     ASSERT_TRUE(gallery.save([&](const QString &) { return QString(out.path() + u"/myalbum.xml"_s); }));
     FilesToUploadDialog window;
+    auto *fileList = window.findChild<QListWidget *>(u"fileList"_s);
     QStringList listed;
     QString folder;
     QString code;
@@ -360,11 +372,11 @@ TEST_F(PublishWindows, FilesToUploadListsTheSavedGallery)
         QTimer::singleShot(0, [&] {
             if (QApplication::activeModalWidget() == &window) {
                 seen = true;
-                for (int i = 0; i < window.lbFiles->count(); ++i)
-                    listed << window.lbFiles->item(i)->text();
-                folder = window.lblFolder->text();
-                code = window.txtHtml->toPlainText();
-                window.copyToClipboardClick();
+                for (int i = 0; i < fileList->count(); ++i)
+                    listed << fileList->item(i)->text();
+                folder = window.findChild<QLabel *>(u"folderLabel"_s)->text();
+                code = window.findChild<QPlainTextEdit *>(u"embedCode"_s)->toPlainText();
+                window.copyCodeToClipboard();
                 window.reject();
             }
         });

@@ -359,9 +359,11 @@ TEST_F(MainWindowTest, SavesAndRequiredFilesShowTheFilesToUpload)
     EXPECT_EQ(m_filesWindow.shown, 1);
     FilesToUploadDialog *files = m_window->filesToUploadDialog();
     ASSERT_NE(files, nullptr);
-    EXPECT_TRUE(files->txtHtml->toPlainText().contains(u"site.swf"_s)) << files->txtHtml->toPlainText().toStdString();
-    ASSERT_GT(files->lbFiles->count(), 2);
-    EXPECT_EQ(files->lbFiles->item(files->lbFiles->count() - 1)->text(), u"And All Files in the \"Images\" folder"_s);
+    const auto *embedCode = files->findChild<QPlainTextEdit *>(u"embedCode"_s);
+    const auto *fileList = files->findChild<QListWidget *>(u"fileList"_s);
+    EXPECT_TRUE(embedCode->toPlainText().contains(u"site.swf"_s)) << embedCode->toPlainText().toStdString();
+    ASSERT_GT(fileList->count(), 2);
+    EXPECT_EQ(fileList->item(fileList->count() - 1)->text(), u"And All Files in the \"Images\" folder"_s);
 
     m_window->actionShowReqFiles()->trigger();
     EXPECT_EQ(m_filesWindow.shown, 2);
@@ -387,7 +389,7 @@ TEST_F(MainWindowTest, UploadOpensMySitesOnlyForASavedUnchangedGallery)
     m_window->actionPublish()->trigger();
     MySitesDialog *servers = MySitesDialog::instance(m_window.get());
     EXPECT_TRUE(servers->isVisible());
-    EXPECT_EQ(servers->tvServers->topLevelItemCount(), 1);
+    EXPECT_EQ(servers->findChild<QTreeWidget *>(u"profileTree"_s)->topLevelItemCount(), 1);
     EXPECT_TRUE(gallery()->uploadFiles.contains(u"up.xml"_s));
     servers->hide();
 }

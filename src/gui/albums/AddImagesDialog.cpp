@@ -28,22 +28,42 @@ AddImagesDialog::AddImagesDialog(QWidget *parent, SettingsStore *store) : QDialo
     setFixedSize(303, 245);
 
     auto *layout = new QVBoxLayout(this);
+    layout->addWidget(createChoiceGroup());
+    layout->addWidget(createResizeGroup());
+
+    connect(m_addImagesButton, &QPushButton::clicked, this, [this] { pick(true); });
+    connect(m_addFolderButton, &QPushButton::clicked, this, [this] { pick(false); });
+
+    restoreSettings();
+    // The entry in effect at start applies without the warning: the dialog is not on screen.
+    applyEntry(resizeEntry());
+    connect(m_resizeList, &QComboBox::currentTextChanged, this, [this](const QString &entry) {
+        applyEntry(entry);
+        storeSettings();
+    });
+}
+
+QWidget *AddImagesDialog::createChoiceGroup()
+{
     auto *addGroup = new QGroupBox(u"Add Images"_s, this);
     auto *addLayout = new QVBoxLayout(addGroup);
     auto *question = new QLabel(u"Do you want to add individual images or a whole folder?"_s, addGroup);
     question->setWordWrap(true);
     addLayout->addWidget(question);
     auto *buttons = new QHBoxLayout;
-    m_addImages = new QPushButton(u"Add Images"_s, addGroup);
-    m_addImages->setDefault(true);
-    m_addImages->setAutoDefault(true);
-    m_addFolder = new QPushButton(u"Add a Folder"_s, addGroup);
-    m_addFolder->setAutoDefault(false);
-    buttons->addWidget(m_addImages);
-    buttons->addWidget(m_addFolder);
+    m_addImagesButton = new QPushButton(u"Add Images"_s, addGroup);
+    m_addImagesButton->setDefault(true);
+    m_addImagesButton->setAutoDefault(true);
+    m_addFolderButton = new QPushButton(u"Add a Folder"_s, addGroup);
+    m_addFolderButton->setAutoDefault(false);
+    buttons->addWidget(m_addImagesButton);
+    buttons->addWidget(m_addFolderButton);
     addLayout->addLayout(buttons);
-    layout->addWidget(addGroup);
+    return addGroup;
+}
 
+QWidget *AddImagesDialog::createResizeGroup()
+{
     auto *resizeGroup = new QGroupBox(u"Resize Options"_s, this);
     auto *resizeLayout = new QVBoxLayout(resizeGroup);
     auto *note = new QLabel(u"Large photos are scaled down so that your gallery uploads and loads faster."_s, resizeGroup);
@@ -55,18 +75,7 @@ AddImagesDialog::AddImagesDialog(QWidget *parent, SettingsStore *store) : QDialo
     m_resizeList->setEditable(false);
     m_resizeList->addItems(ImageResizeSettings::chooserEntries());
     resizeLayout->addWidget(m_resizeList);
-    layout->addWidget(resizeGroup);
-
-    connect(m_addImages, &QPushButton::clicked, this, [this] { pick(true); });
-    connect(m_addFolder, &QPushButton::clicked, this, [this] { pick(false); });
-
-    restoreSettings();
-    // The entry in effect at start applies without the warning: the dialog is not on screen.
-    applyEntry(resizeEntry());
-    connect(m_resizeList, &QComboBox::currentTextChanged, this, [this](const QString &entry) {
-        applyEntry(entry);
-        storeSettings();
-    });
+    return resizeGroup;
 }
 
 AddImagesDialog::~AddImagesDialog() = default;
@@ -149,7 +158,7 @@ bool AddImagesDialog::execute(QWidget *over)
 void AddImagesDialog::showEvent(QShowEvent *event)
 {
     m_chosen = false;
-    m_addImages->setFocus();
+    m_addImagesButton->setFocus();
     QDialog::showEvent(event);
 }
 

@@ -21,7 +21,7 @@ public:
     ~AddImagesDialog() override;
 
     // Shows the dialog modally over the given window; true when one of the two buttons was
-    // picked (IndividualFiles tells which).
+    // picked (individualFiles() tells which).
     bool execute(QWidget *over);
     bool chosen() const { return m_chosen; }
     bool individualFiles() const { return m_individualFiles; }
@@ -31,12 +31,12 @@ public:
     void setResizeEntry(const QString &entry);
 
     QComboBox *resizeList() const { return m_resizeList; }
-    QPushButton *addImagesButton() const { return m_addImages; }
-    QPushButton *addFolderButton() const { return m_addFolder; }
+    QPushButton *addImagesButton() const { return m_addImagesButton; }
+    QPushButton *addFolderButton() const { return m_addFolderButton; }
 
     static QString settingsKey();
 
-    // For tests: the next Execute returns this answer without showing the dialog.
+    // For tests: the next execute() returns this answer without showing the dialog.
     static void setNextAnswer(Choice choice);
 
 protected:
@@ -45,6 +45,8 @@ protected:
     void done(int result) override;
 
 private:
+    QWidget *createChoiceGroup();
+    QWidget *createResizeGroup();
     void pick(bool individualFiles);
     void applyEntry(const QString &entry);
     void restoreSettings();
@@ -56,7 +58,7 @@ private:
     bool m_individualFiles = true;
     bool m_restoredPlace = false;
     QComboBox *m_resizeList = nullptr;
-    QPushButton *m_addImages = nullptr;
-    QPushButton *m_addFolder = nullptr;
+    QPushButton *m_addImagesButton = nullptr;
+    QPushButton *m_addFolderButton = nullptr;
     static std::optional<Choice> s_nextAnswer;
 };

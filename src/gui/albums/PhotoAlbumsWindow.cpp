@@ -11,7 +11,6 @@
 #include "AddImagesDialog.h"
 #include "ImportProgressDialog.h"
 #include "PhotoLinkDialog.h"
-#include "AppState.h"
 #include "RememberedFolders.h"
 #include "FileDialog.h"
 #include "MessageBox.h"
@@ -39,6 +38,7 @@
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QScrollArea>
+#include <QScopedValueRollback>
 #include <QScrollBar>
 #include <QSpinBox>
 #include <QStyle>
@@ -117,14 +117,7 @@ PhotoAlbumsWindow::PhotoAlbumsWindow(GalleryDocument *gallery, const Dialogs &di
     resize(689, 526);
     setAcceptDrops(true);
 
-    m_deleteAlbumTimer = new QTimer(this);
-    m_deleteAlbumTimer->setSingleShot(true);
-    m_deleteAlbumTimer->setInterval(20);
-    connect(m_deleteAlbumTimer, &QTimer::timeout, this, &PhotoAlbumsWindow::deleteAlbumExecute);
-    m_deleteImagesTimer = new QTimer(this);
-    m_deleteImagesTimer->setSingleShot(true);
-    m_deleteImagesTimer->setInterval(20);
-    connect(m_deleteImagesTimer, &QTimer::timeout, this, &PhotoAlbumsWindow::deleteImagesExecute);
+    createDeferredDeletes();
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -135,40 +128,11 @@ PhotoAlbumsWindow::PhotoAlbumsWindow(GalleryDocument *gallery, const Dialogs &di
     auto *body = new QHBoxLayout;
     body->setContentsMargins(4, 4, 4, 4);
     auto *left = new QVBoxLayout;
-    m_albumArea = new QScrollArea(this);
-    m_albumArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    m_albumArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    m_albumArea->setWidgetResizable(false);
-    m_panelView = new AlbumMenuPanelView;
-    m_albumArea->setWidget(m_panelView);
-    m_albumArea->viewport()->installEventFilter(this);
-    left->addWidget(m_albumArea, 1);
+    left->addWidget(createAlbumArea(), 1);
     left->addWidget(createImageRow());
-
-    auto *stripBox = new QWidget(this);
-    stripBox->setFixedHeight(118);
-    auto *stripLayout = new QHBoxLayout(stripBox);
-    stripLayout->setContentsMargins(0, 0, 0, 0);
-    m_strip = new QScrollArea(stripBox);
-    m_strip->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    m_strip->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    m_strip->setWidgetResizable(false);
-    m_stripHost = new QWidget;
-    m_strip->setWidget(m_stripHost);
-    m_placeholder = new QLabel(stripBox);
-    m_placeholder->setAlignment(Qt::AlignCenter);
-    m_placeholder->setPixmap(placeholderPicture());
-    stripLayout->addWidget(m_strip);
-    stripLayout->addWidget(m_placeholder);
-    left->addWidget(stripBox);
+    left->addWidget(createImageStrip());
     body->addLayout(left, 1);
-
-    m_pageControl = new QTabWidget(this);
-    m_pageControl->setFixedWidth(201);
-    m_pageControl->addTab(scrolling(createSettingsTab()), u"Settings"_s);
-    m_pageControl->addTab(scrolling(createBackgroundTab()), u"Background"_s);
-    m_pageControl->setCurrentIndex(0);
-    body->addWidget(m_pageControl);
+    body->addWidget(createStyleTabs());
     layout->addLayout(body, 1);
 
     connectTileControls();
@@ -186,6 +150,65 @@ PhotoAlbumsWindow::~PhotoAlbumsWindow()
     m_tiles.clear();
     qDeleteAll(m_thumbPanels);
     m_thumbPanels.clear();
+}
+
+// A delete key released on a tile or a photo deletes a moment later, once the key event is over.
+void PhotoAlbumsWindow::createDeferredDeletes()
+{
+    m_deferredAlbumDelete = new QTimer(this);
+    m_deferredAlbumDelete->setSingleShot(true);
+    m_deferredAlbumDelete->setInterval(20);
+    connect(m_deferredAlbumDelete, &QTimer::timeout, this, &PhotoAlbumsWindow::deleteAlbum);
+    m_deferredImagesDelete = new QTimer(this);
+    m_deferredImagesDelete->setSingleShot(true);
+    m_deferredImagesDelete->setInterval(20);
+    connect(m_deferredImagesDelete, &QTimer::timeout, this, &PhotoAlbumsWindow::deleteImages);
+}
+
+QWidget *PhotoAlbumsWindow::createAlbumArea()
+{
+    m_albumArea = new QScrollArea(this);
+    m_albumArea->setObjectName(u"albumArea"_s);
+    m_albumArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_albumArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    m_albumArea->setWidgetResizable(false);
+    m_panelView = new AlbumMenuPanelView;
+    m_albumArea->setWidget(m_panelView);
+    m_albumArea->viewport()->installEventFilter(this);
+    return m_albumArea;
+}
+
+QWidget *PhotoAlbumsWindow::createImageStrip()
+{
+    auto *stripBox = new QWidget(this);
+    stripBox->setFixedHeight(118);
+    auto *stripLayout = new QHBoxLayout(stripBox);
+    stripLayout->setContentsMargins(0, 0, 0, 0);
+    m_strip = new QScrollArea(stripBox);
+    m_strip->setObjectName(u"imageStrip"_s);
+    m_strip->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_strip->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    m_strip->setWidgetResizable(false);
+    m_stripHost = new QWidget;
+    m_strip->setWidget(m_stripHost);
+    m_placeholder = new QLabel(stripBox);
+    m_placeholder->setObjectName(u"stripPlaceholder"_s);
+    m_placeholder->setAlignment(Qt::AlignCenter);
+    m_placeholder->setPixmap(placeholderPicture());
+    stripLayout->addWidget(m_strip);
+    stripLayout->addWidget(m_placeholder);
+    return stripBox;
+}
+
+QWidget *PhotoAlbumsWindow::createStyleTabs()
+{
+    m_styleTabs = new QTabWidget(this);
+    m_styleTabs->setObjectName(u"styleTabs"_s);
+    m_styleTabs->setFixedWidth(201);
+    m_styleTabs->addTab(scrolling(createSettingsTab()), u"Settings"_s);
+    m_styleTabs->addTab(scrolling(createBackgroundTab()), u"Background"_s);
+    m_styleTabs->setCurrentIndex(0);
+    return m_styleTabs;
 }
 
 void PhotoAlbumsWindow::createToolBar()
@@ -211,13 +234,13 @@ void PhotoAlbumsWindow::createToolBar()
     m_preview = make(u"&Preview"_s, u"Preview in Browser"_s, toolIcon(this, u"document-print-preview"_s, QStyle::SP_MediaPlay));
     m_back = make(u"Back to Gallery"_s, u"Close this Window and return to Gallery"_s, toolIcon(this, u"go-home"_s, QStyle::SP_DialogCloseButton));
 
-    connect(m_addAlbum, &QAction::triggered, this, &PhotoAlbumsWindow::addAlbumExecute);
-    connect(m_addImages, &QAction::triggered, this, &PhotoAlbumsWindow::addImagesExecute);
-    connect(m_moveLeft, &QAction::triggered, this, &PhotoAlbumsWindow::moveAlbumLeftExecute);
-    connect(m_moveRight, &QAction::triggered, this, &PhotoAlbumsWindow::moveAlbumRightExecute);
-    connect(m_deleteAlbum, &QAction::triggered, this, &PhotoAlbumsWindow::deleteAlbumExecute);
-    connect(m_preview, &QAction::triggered, this, &PhotoAlbumsWindow::previewExecute);
-    connect(m_back, &QAction::triggered, this, &PhotoAlbumsWindow::backToGalleryExecute);
+    connect(m_addAlbum, &QAction::triggered, this, &PhotoAlbumsWindow::addAlbum);
+    connect(m_addImages, &QAction::triggered, this, &PhotoAlbumsWindow::addImages);
+    connect(m_moveLeft, &QAction::triggered, this, &PhotoAlbumsWindow::moveAlbumLeft);
+    connect(m_moveRight, &QAction::triggered, this, &PhotoAlbumsWindow::moveAlbumRight);
+    connect(m_deleteAlbum, &QAction::triggered, this, &PhotoAlbumsWindow::deleteAlbum);
+    connect(m_preview, &QAction::triggered, this, &PhotoAlbumsWindow::requestPreview);
+    connect(m_back, &QAction::triggered, this, &PhotoAlbumsWindow::backToGallery);
 }
 
 QWidget *PhotoAlbumsWindow::createImageRow()
@@ -239,12 +262,12 @@ QWidget *PhotoAlbumsWindow::createImageRow()
     m_linkButton = flatButton(m_imageRow, u"Photo Preview Webpage Link"_s, toolIcon(this, u"insert-link"_s, QStyle::SP_DirLinkIcon));
     row->addWidget(m_linkButton);
 
-    connect(m_moveImageLeft, &QToolButton::clicked, this, &PhotoAlbumsWindow::moveImagesLeftExecute);
-    connect(m_moveImageRight, &QToolButton::clicked, this, &PhotoAlbumsWindow::moveImagesRightExecute);
-    connect(m_deleteImage, &QToolButton::clicked, this, &PhotoAlbumsWindow::deleteImagesExecute);
-    connect(m_linkButton, &QToolButton::clicked, this, &PhotoAlbumsWindow::editLinkExecute);
+    connect(m_moveImageLeft, &QToolButton::clicked, this, &PhotoAlbumsWindow::moveImagesLeft);
+    connect(m_moveImageRight, &QToolButton::clicked, this, &PhotoAlbumsWindow::moveImagesRight);
+    connect(m_deleteImage, &QToolButton::clicked, this, &PhotoAlbumsWindow::deleteImages);
+    connect(m_linkButton, &QToolButton::clicked, this, &PhotoAlbumsWindow::editLink);
     connect(m_caption, &QLineEdit::textChanged, this, [this](const QString &text) {
-        if (AppState::UpdatingPanels || !canEdit())
+        if (m_fillingControls || !canEdit())
             return;
         if (AlbumPhoto *image = lastSelectedImage()) {
             image->caption = text;
@@ -280,43 +303,64 @@ QWidget *PhotoAlbumsWindow::createSettingsTab()
 {
     auto *page = new QWidget;
     auto *layout = new QVBoxLayout(page);
+    layout->addWidget(createAlbumFields(page));
+    layout->addWidget(createTileRows(page));
+    layout->addWidget(createCaptionGroup(page));
+    layout->addStretch(1);
+    connectAlbumFields();
+    connectCaptionControls();
+    return page;
+}
 
+QWidget *PhotoAlbumsWindow::createAlbumFields(QWidget *page)
+{
     m_albumFields = new QWidget(page);
+    m_albumFields->setObjectName(u"albumFields"_s);
     auto *fields = new QVBoxLayout(m_albumFields);
     fields->setContentsMargins(0, 0, 0, 0);
     fields->addWidget(new QLabel(u"Album Title:"_s, m_albumFields));
     m_title = new QLineEdit(m_albumFields);
+    m_title->setObjectName(u"albumTitle"_s);
     m_title->setMaxLength(50);
     fields->addWidget(m_title);
     fields->addWidget(new QLabel(u"Album Description:"_s, m_albumFields));
     m_description = new QPlainTextEdit(m_albumFields);
+    m_description->setObjectName(u"albumDescription"_s);
     m_description->setFixedHeight(60);
     fields->addWidget(m_description);
-    layout->addWidget(m_albumFields);
+    return m_albumFields;
+}
 
+QFontComboBox *PhotoAlbumsWindow::createFontList(QWidget *owner)
+{
+    auto *list = new QFontComboBox(owner);
+    list->setWritingSystem(QFontDatabase::Latin); // no symbol fonts
+    list->setEditable(false);
+    list->setMinimumContentsLength(9);
+    list->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    return list;
+}
+
+QWidget *PhotoAlbumsWindow::createTileRows(QWidget *page)
+{
     auto *tiles = new QWidget(page);
     auto *form = new QFormLayout(tiles);
     form->setContentsMargins(0, 0, 0, 0);
     createStyleRows(form, m_tile, tiles);
-    m_tile.fontFace = new QFontComboBox(tiles);
-    m_tile.fontFace->setWritingSystem(QFontDatabase::Latin); // no symbol fonts
-    m_tile.fontFace->setEditable(false);
-    m_tile.fontFace->setMinimumContentsLength(9);
-    m_tile.fontFace->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    m_tile.fontFace = createFontList(tiles);
     // The font lists need the whole width of the narrow tab.
     form->addRow(new QLabel(u"Font Face:"_s, tiles));
     form->addRow(m_tile.fontFace);
     m_tile.fontColor = new ColorButton(tiles);
     form->addRow(u"Font Color:"_s, m_tile.fontColor);
-    layout->addWidget(tiles);
+    return tiles;
+}
 
+QWidget *PhotoAlbumsWindow::createCaptionGroup(QWidget *page)
+{
     auto *captions = new QGroupBox(u"Image Captions"_s, page);
     auto *captionForm = new QFormLayout(captions);
-    m_captionFont = new QFontComboBox(captions);
-    m_captionFont->setWritingSystem(QFontDatabase::Latin);
-    m_captionFont->setEditable(false);
-    m_captionFont->setMinimumContentsLength(9);
-    m_captionFont->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    m_captionFont = createFontList(captions);
     captionForm->addRow(new QLabel(u"Font Face:"_s, captions));
     captionForm->addRow(m_captionFont);
     m_captionColor = new ColorButton(captions);
@@ -324,17 +368,19 @@ QWidget *PhotoAlbumsWindow::createSettingsTab()
     m_captionBackground = new ColorButton(captions);
     captionForm->addRow(u"Background: Color:"_s, m_captionBackground);
     captionForm->setContentsMargins(4, 4, 4, 4);
-    layout->addWidget(captions);
-    layout->addStretch(1);
+    return captions;
+}
 
+void PhotoAlbumsWindow::connectAlbumFields()
+{
     // The title and description are the album's own fields: they write back whenever the user
     // types, but not while the window fills them from the album.
     connect(m_title, &QLineEdit::textChanged, this, [this](const QString &text) {
-        if (!m_fillingAlbumFields && m_currentAlbum && m_gallery && text != m_currentAlbum->name())
+        if (!m_fillingControls && m_currentAlbum && m_gallery && text != m_currentAlbum->name())
             m_currentAlbum->setName(text);
     });
     connect(m_description, &QPlainTextEdit::textChanged, this, [this] {
-        if (m_fillingAlbumFields)
+        if (m_fillingControls)
             return;
         QString text = m_description->toPlainText();
         if (text.size() > 128) {
@@ -346,26 +392,28 @@ QWidget *PhotoAlbumsWindow::createSettingsTab()
         if (m_currentAlbum && m_gallery && text != m_currentAlbum->description())
             m_currentAlbum->setDescription(text);
     });
+}
 
+void PhotoAlbumsWindow::connectCaptionControls()
+{
     connect(m_captionFont, &QFontComboBox::currentFontChanged, this, [this](const QFont &font) {
-        if (AppState::UpdatingPanels || !m_gallery)
+        if (m_fillingControls || !m_gallery)
             return;
         m_gallery->captionFont = font.family();
         markModified();
     });
     connect(m_captionColor, &ColorButton::colorChanged, this, [this](PackedColor color) {
-        if (AppState::UpdatingPanels || !m_gallery)
+        if (m_fillingControls || !m_gallery)
             return;
         m_gallery->captionFontColor = color;
         markModified();
     });
     connect(m_captionBackground, &ColorButton::colorChanged, this, [this](PackedColor color) {
-        if (AppState::UpdatingPanels || !m_gallery)
+        if (m_fillingControls || !m_gallery)
             return;
         m_gallery->captionFontBkColor = color;
         markModified();
     });
-    return page;
 }
 
 QWidget *PhotoAlbumsWindow::createBackgroundTab()
@@ -387,7 +435,7 @@ QWidget *PhotoAlbumsWindow::createBackgroundTab()
 void PhotoAlbumsWindow::connectTileControls()
 {
     const auto style = [this]() -> AlbumMenuStyle * {
-        return (AppState::UpdatingPanels || !m_gallery) ? nullptr : m_gallery->menuStyle();
+        return (m_fillingControls || !m_gallery) ? nullptr : m_gallery->menuStyle();
     };
     connect(m_tile.fill, &ColorButton::colorChanged, this, [this, style](PackedColor c) {
         if (auto *s = style()) { s->setCatFillClr(c); tileStyleEdited(); }
@@ -425,7 +473,7 @@ void PhotoAlbumsWindow::connectTileControls()
 void PhotoAlbumsWindow::connectBackgroundControls()
 {
     const auto panel = [this]() -> AlbumMenuBackground * {
-        return (AppState::UpdatingPanels || !m_gallery) ? nullptr : m_gallery->menuPanel();
+        return (m_fillingControls || !m_gallery) ? nullptr : m_gallery->menuPanel();
     };
     connect(m_background.style, &QComboBox::currentIndexChanged, this, [this, panel](int index) {
         if (auto *p = panel()) {
@@ -512,7 +560,7 @@ void PhotoAlbumsWindow::syncTiles()
             if (!m_adding)
                 selectAlbum(clicked);
         });
-        connect(tile, &AlbumTileView::deleteReleased, m_deleteAlbumTimer, qOverload<>(&QTimer::start));
+        connect(tile, &AlbumTileView::deleteReleased, m_deferredAlbumDelete, qOverload<>(&QTimer::start));
         tile->show();
         m_tiles.insert(album, tile);
 
@@ -559,7 +607,7 @@ void PhotoAlbumsWindow::thumbnailViewCreated(ThumbnailView *view)
         if (!m_adding)
             toggleImageSelection(image, shift);
     });
-    connect(view, &ThumbnailView::deleteReleased, m_deleteImagesTimer, qOverload<>(&QTimer::start));
+    connect(view, &ThumbnailView::deleteReleased, m_deferredImagesDelete, qOverload<>(&QTimer::start));
 }
 
 ThumbnailView *PhotoAlbumsWindow::viewOf(const AlbumPhoto *image) const
@@ -574,7 +622,7 @@ void PhotoAlbumsWindow::selectAlbum(Album *album)
 {
     if (!m_gallery || !m_gallery->thumbnailStrip())
         return;
-    // The strip sets the selection flags and tells the window (CurrentAlbumChanged).
+    // The strip sets the selection flags and tells the window (currentAlbumChanged).
     m_gallery->thumbnailStrip()->selectAlbum(album);
 }
 
@@ -615,10 +663,11 @@ void PhotoAlbumsWindow::refreshAlbumFields()
         m_albumFields->hide();
         return;
     }
-    m_fillingAlbumFields = true;
-    m_title->setText(m_currentAlbum->name());
-    m_description->setPlainText(m_currentAlbum->description());
-    m_fillingAlbumFields = false;
+    {
+        const QScopedValueRollback filling(m_fillingControls, true);
+        m_title->setText(m_currentAlbum->name());
+        m_description->setPlainText(m_currentAlbum->description());
+    }
     m_albumFields->show();
 }
 
@@ -636,7 +685,7 @@ void PhotoAlbumsWindow::refreshImageControls()
     const QList<AlbumPhoto *> selected = m_currentAlbum->selectedImages();
     if (selected.size() == 1) {
         {
-            UpdatingPanelsGuard filling;
+            const QScopedValueRollback filling(m_fillingControls, true);
             m_caption->setText(selected.first()->caption);
         }
         m_imageRow->show();
@@ -679,7 +728,7 @@ void PhotoAlbumsWindow::layoutAlbumTiles()
 
 void PhotoAlbumsWindow::fillControls()
 {
-    UpdatingPanelsGuard filling;
+    const QScopedValueRollback filling(m_fillingControls, true);
     if (m_gallery) {
         const AlbumMenuBackground *panel = m_gallery->menuPanel();
         m_background.borderColor->setColor(panel->borderColor());
@@ -825,14 +874,14 @@ void PhotoAlbumsWindow::setCommandsEnabled(bool enabled)
 
 // Commands.
 
-void PhotoAlbumsWindow::addAlbumExecute()
+void PhotoAlbumsWindow::addAlbum()
 {
     if (!m_gallery || m_adding)
         return;
     m_gallery->thumbnailStrip()->addAlbum(u"My Images"_s);
 }
 
-void PhotoAlbumsWindow::deleteAlbumExecute()
+void PhotoAlbumsWindow::deleteAlbum()
 {
     if (m_adding)
         return;
@@ -858,7 +907,7 @@ void PhotoAlbumsWindow::afterAlbumMove()
     m_gallery->thumbnailStrip()->refreshPreview();
 }
 
-void PhotoAlbumsWindow::moveAlbumLeftExecute()
+void PhotoAlbumsWindow::moveAlbumLeft()
 {
     if (!canEdit())
         return;
@@ -870,7 +919,7 @@ void PhotoAlbumsWindow::moveAlbumLeftExecute()
     afterAlbumMove();
 }
 
-void PhotoAlbumsWindow::moveAlbumRightExecute()
+void PhotoAlbumsWindow::moveAlbumRight()
 {
     if (!canEdit())
         return;
@@ -882,7 +931,7 @@ void PhotoAlbumsWindow::moveAlbumRightExecute()
     afterAlbumMove();
 }
 
-void PhotoAlbumsWindow::deleteImagesExecute()
+void PhotoAlbumsWindow::deleteImages()
 {
     if (!canEdit())
         return;
@@ -903,7 +952,7 @@ void PhotoAlbumsWindow::deleteImagesExecute()
     markModified();
 }
 
-void PhotoAlbumsWindow::moveImagesLeftExecute()
+void PhotoAlbumsWindow::moveImagesLeft()
 {
     if (!canEdit())
         return;
@@ -925,7 +974,7 @@ void PhotoAlbumsWindow::moveImagesLeftExecute()
     m_gallery->thumbnailStrip()->refreshPreview();
 }
 
-void PhotoAlbumsWindow::moveImagesRightExecute()
+void PhotoAlbumsWindow::moveImagesRight()
 {
     if (!canEdit())
         return;
@@ -951,28 +1000,28 @@ void PhotoAlbumsWindow::moveImagesRightExecute()
     m_gallery->thumbnailStrip()->refreshPreview();
 }
 
-void PhotoAlbumsWindow::editLinkExecute()
+void PhotoAlbumsWindow::editLink()
 {
-    if (AppState::UpdatingPanels || !canEdit() || !m_dialogs.link)
+    if (m_fillingControls || !canEdit() || !m_dialogs.link)
         return;
     AlbumPhoto *image = lastSelectedImage();
     if (!image)
         return;
     m_dialogs.link->open(image->link);
     if (m_dialogs.link->wasAccepted() && image == lastSelectedImage()) {
-        image->link = m_dialogs.link->Result();
+        image->link = m_dialogs.link->link();
         markModified();
     }
 }
 
-void PhotoAlbumsWindow::previewExecute()
+void PhotoAlbumsWindow::requestPreview()
 {
     if (m_adding)
         return;
     emit previewRequested();
 }
 
-void PhotoAlbumsWindow::backToGalleryExecute()
+void PhotoAlbumsWindow::backToGallery()
 {
     if (m_adding)
         return;
@@ -990,15 +1039,15 @@ bool PhotoAlbumsWindow::handleArrowKey(int key)
     if (!qobject_cast<ThumbnailView *>(QApplication::focusWidget()))
         return true;
     if (key == Qt::Key_Left)
-        moveImagesLeftExecute();
+        moveImagesLeft();
     else
-        moveImagesRightExecute();
+        moveImagesRight();
     return true;
 }
 
 // Adding photos.
 
-void PhotoAlbumsWindow::addImagesExecute()
+void PhotoAlbumsWindow::addImages()
 {
     if (m_adding)
         return;

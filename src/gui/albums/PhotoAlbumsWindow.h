@@ -67,17 +67,17 @@ public:
     void showOver(QWidget *over);
 
     // Commands.
-    void addAlbumExecute();
-    void deleteAlbumExecute();
-    void moveAlbumLeftExecute();
-    void moveAlbumRightExecute();
-    void addImagesExecute();
-    void deleteImagesExecute();
-    void moveImagesLeftExecute();
-    void moveImagesRightExecute();
-    void editLinkExecute();
-    void previewExecute();
-    void backToGalleryExecute();
+    void addAlbum();
+    void deleteAlbum();
+    void moveAlbumLeft();
+    void moveAlbumRight();
+    void addImages();
+    void deleteImages();
+    void moveImagesLeft();
+    void moveImagesRight();
+    void editLink();
+    void requestPreview();
+    void backToGallery();
     // Photos dropped on the window: added to the current album as the folder flow adds its
     // entries, without asking the chooser.
     void addDroppedFiles(const QStringList &paths);
@@ -107,12 +107,12 @@ public:
     QToolButton *deleteImageButton() const { return m_deleteImage; }
     QToolButton *linkButton() const { return m_linkButton; }
     QLineEdit *captionEdit() const { return m_caption; }
-    QTabWidget *pageControl() const { return m_pageControl; }
+    QTabWidget *styleTabs() const { return m_styleTabs; }
     QWidget *albumFields() const { return m_albumFields; }
     QLineEdit *titleEdit() const { return m_title; }
     QPlainTextEdit *descriptionEdit() const { return m_description; }
-    QTimer *deleteAlbumTimer() const { return m_deleteAlbumTimer; }
-    QTimer *deleteImagesTimer() const { return m_deleteImagesTimer; }
+    QTimer *deferredAlbumDelete() const { return m_deferredAlbumDelete; }
+    QTimer *deferredImagesDelete() const { return m_deferredImagesDelete; }
 
     // One group of style controls (the tiles on "Settings", the panel on "Background").
     struct StyleControls
@@ -149,9 +149,19 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    void createDeferredDeletes();
     void createToolBar();
+    QWidget *createAlbumArea();
     QWidget *createImageRow();
+    QWidget *createImageStrip();
+    QWidget *createStyleTabs();
     QWidget *createSettingsTab();
+    QWidget *createAlbumFields(QWidget *page);
+    QWidget *createTileRows(QWidget *page);
+    QWidget *createCaptionGroup(QWidget *page);
+    static QFontComboBox *createFontList(QWidget *owner);
+    void connectAlbumFields();
+    void connectCaptionControls();
     QWidget *createBackgroundTab();
     void createStyleRows(class QFormLayout *form, StyleControls &controls, QWidget *owner);
     void connectTileControls();
@@ -181,7 +191,7 @@ private:
     QPointer<Album> m_currentAlbum;
     Dialogs m_dialogs;
     bool m_adding = false;
-    bool m_fillingAlbumFields = false;
+    bool m_fillingControls = false;
 
     QToolBar *m_toolBar = nullptr;
     QAction *m_addAlbum = nullptr;
@@ -208,7 +218,7 @@ private:
     QWidget *m_stripHost = nullptr;
     QLabel *m_placeholder = nullptr;
 
-    QTabWidget *m_pageControl = nullptr;
+    QTabWidget *m_styleTabs = nullptr;
     QWidget *m_albumFields = nullptr;
     QLineEdit *m_title = nullptr;
     QPlainTextEdit *m_description = nullptr;
@@ -218,6 +228,6 @@ private:
     ColorButton *m_captionColor = nullptr;
     ColorButton *m_captionBackground = nullptr;
 
-    QTimer *m_deleteAlbumTimer = nullptr;
-    QTimer *m_deleteImagesTimer = nullptr;
+    QTimer *m_deferredAlbumDelete = nullptr;
+    QTimer *m_deferredImagesDelete = nullptr;
 };

@@ -44,7 +44,7 @@ PhotoLinkDialog::PhotoLinkDialog(QWidget *parent) : QDialog(parent)
     buttons->addWidget(m_cancel);
     layout->addLayout(buttons);
 
-    connect(m_ok, &QPushButton::clicked, this, &PhotoLinkDialog::okClick);
+    connect(m_ok, &QPushButton::clicked, this, &PhotoLinkDialog::acceptLink);
     connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 
@@ -68,7 +68,7 @@ void PhotoLinkDialog::open(const QString &link)
         s_nextAnswer.reset();
         if (answer) {
             m_edit->setText(*answer);
-            okClick();
+            acceptLink();
         }
         return;
     }
@@ -79,7 +79,7 @@ void PhotoLinkDialog::open(const QString &link)
     exec();
 }
 
-void PhotoLinkDialog::okClick()
+void PhotoLinkDialog::acceptLink()
 {
     // The prefilled "http://" left as it is means no link was typed: the old one stays.
     if (m_edit->text() != emptyLinkText())

@@ -13,12 +13,12 @@ class PhotoLinkDialog : public QDialog
 public:
     explicit PhotoLinkDialog(QWidget *parent = nullptr);
 
-    // Shows the dialog modally with link; afterwards wasAccepted() and, when it is true, Result().
+    // Shows the dialog modally with link; afterwards wasAccepted() and, when it is true, link().
     void open(const QString &link);
-    // Open without running the dialog: fills it as Open does and leaves it to the caller.
+    // Open without running the dialog: fills it as open() does and leaves it to the caller.
     void prepare(const QString &link);
     bool wasAccepted() const { return m_accepted; }
-    QString Result() const { return m_result; }
+    QString link() const { return m_result; }
 
     QLineEdit *linkEdit() const { return m_edit; }
     QPushButton *okButton() const { return m_ok; }
@@ -26,12 +26,12 @@ public:
 
     static QString emptyLinkText() { return QStringLiteral("http://"); }
 
-    // For tests: the next Open ends at once as if this text had been typed and Ok pressed
+    // For tests: the next open() ends at once as if this text had been typed and Ok pressed
     // (std::nullopt: Cancel).
     static void setNextAnswer(std::optional<QString> text);
 
 private:
-    void okClick();
+    void acceptLink();
 
     QString m_result;
     bool m_accepted = false;

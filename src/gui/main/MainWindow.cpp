@@ -115,6 +115,7 @@ void MainWindow::connectPublishing()
     m_filesToUploadDialog = new FilesToUploadDialog(this);
     connect(this, &MainWindow::requiredFilesRequested, this, [this] { m_filesToUploadDialog->showFor(gallery()); });
     connect(this, &MainWindow::publishRequested, this, [this] { MySitesDialog::instance(this)->startUpload(gallery()); });
+    connect(m_filesWindow, &FilesToUploadDialog::uploadRequested, this, [this](GalleryDocument *g) { MySitesDialog::instance(this)->openUploadSites(g); });
 }
 
 MainWindow::~MainWindow()

@@ -21,7 +21,19 @@ using namespace Qt::StringLiterals;
 FilesToUploadDialog::FilesToUploadDialog(QWidget *parent) : QDialog(parent)
 {
     setWindowTitle(u"Files to Upload"_s);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(createHeader());
+    layout->addWidget(createRequiredFiles(), 1);
+    layout->addWidget(createEmbedCode(), 1);
+    layout->addLayout(createButtons());
+    resize(520, 520);
 
+    connect(m_uploadNowButton, &QPushButton::clicked, this, &FilesToUploadDialog::uploadNow);
+    connect(m_copyButton, &QPushButton::clicked, this, &FilesToUploadDialog::copyCodeToClipboard);
+}
+
+QWidget *FilesToUploadDialog::createHeader()
+{
     auto *header = new QWidget;
     header->setAutoFillBackground(true);
     QPalette pal = header->palette();
@@ -36,50 +48,60 @@ FilesToUploadDialog::FilesToUploadDialog(QWidget *parent) : QDialog(parent)
     auto *headerLayout = new QHBoxLayout(header);
     headerLayout->addWidget(icon);
     headerLayout->addWidget(title, 1);
+    return header;
+}
 
+QWidget *FilesToUploadDialog::createRequiredFiles()
+{
     auto *required = new QGroupBox(u"Required Files"_s);
     auto *intro = new QLabel(u"For Photo Album to work properly on your website, upload all of these files Now."_s);
     intro->setWordWrap(true);
-    lblFolder = new QLabel;
-    QFont link = lblFolder->font();
+    m_folderLabel = new QLabel;
+    m_folderLabel->setObjectName(u"folderLabel"_s);
+    QFont link = m_folderLabel->font();
     link.setBold(true);
     link.setUnderline(true);
-    lblFolder->setFont(link);
-    lblFolder->setCursor(Qt::PointingHandCursor);
-    lblFolder->installEventFilter(this);
-    lbFiles = new QListWidget;
+    m_folderLabel->setFont(link);
+    m_folderLabel->setCursor(Qt::PointingHandCursor);
+    m_folderLabel->installEventFilter(this);
+    m_fileList = new QListWidget;
+    m_fileList->setObjectName(u"fileList"_s);
     auto *requiredLayout = new QVBoxLayout(required);
     requiredLayout->addWidget(intro);
     requiredLayout->addWidget(new QLabel(u"These files are located in:"_s));
-    requiredLayout->addWidget(lblFolder);
-    requiredLayout->addWidget(lbFiles);
+    requiredLayout->addWidget(m_folderLabel);
+    requiredLayout->addWidget(m_fileList);
+    return required;
+}
 
+QWidget *FilesToUploadDialog::createEmbedCode()
+{
     auto *html = new QGroupBox(u"HTML"_s);
     auto *paste = new QLabel(u"You must copy and paste this code on every page you want your photo album to appear."_s);
+    QFont bold = paste->font();
+    bold.setBold(true);
     paste->setFont(bold);
     paste->setWordWrap(true);
-    txtHtml = new QPlainTextEdit;
-    txtHtml->setLineWrapMode(QPlainTextEdit::NoWrap);
+    m_embedCode = new QPlainTextEdit;
+    m_embedCode->setObjectName(u"embedCode"_s);
+    m_embedCode->setLineWrapMode(QPlainTextEdit::NoWrap);
     auto *htmlLayout = new QVBoxLayout(html);
     htmlLayout->addWidget(paste);
-    htmlLayout->addWidget(txtHtml);
+    htmlLayout->addWidget(m_embedCode);
+    return html;
+}
 
-    btnUploadNow = new QPushButton(u"Upload Now"_s);
-    btnCopy = new QPushButton(u"Copy to Clipboard"_s);
+QHBoxLayout *FilesToUploadDialog::createButtons()
+{
+    m_uploadNowButton = new QPushButton(u"Upload Now"_s);
+    m_uploadNowButton->setObjectName(u"uploadNowButton"_s);
+    m_copyButton = new QPushButton(u"Copy to Clipboard"_s);
+    m_copyButton->setObjectName(u"copyButton"_s);
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
-    buttons->addWidget(btnUploadNow);
-    buttons->addWidget(btnCopy);
-
-    auto *layout = new QVBoxLayout(this);
-    layout->addWidget(header);
-    layout->addWidget(required, 1);
-    layout->addWidget(html, 1);
-    layout->addLayout(buttons);
-    resize(520, 520);
-
-    connect(btnUploadNow, &QPushButton::clicked, this, &FilesToUploadDialog::uploadNowClick);
-    connect(btnCopy, &QPushButton::clicked, this, &FilesToUploadDialog::copyToClipboardClick);
+    buttons->addWidget(m_uploadNowButton);
+    buttons->addWidget(m_copyButton);
+    return buttons;
 }
 
 void FilesToUploadDialog::showFor(GalleryDocument *gallery)
@@ -96,7 +118,7 @@ void FilesToUploadDialog::showFor(GalleryDocument *gallery)
         m_preparing = false;
         if (snippet.isEmpty() && gallery->baseName().isEmpty())
             MessageBox::warning(this, u"Files to Upload"_s, u"You must save your flash to see the HTML!"_s);
-        txtHtml->setPlainText(snippet);
+        m_embedCode->setPlainText(snippet);
     }
     exec();
 }
@@ -114,38 +136,37 @@ void FilesToUploadDialog::fillLists()
     m_filling = true; // a save run from here shows this window again
     m_gallery->collectUploadFiles(MySitesDialog::galleryChooser(this));
     m_filling = false;
-    lbFiles->clear();
+    m_fileList->clear();
     for (const QString &file : std::as_const(m_gallery->uploadFiles))
-        lbFiles->addItem(fileNamePart(file));
-    lblFolder->setText(m_gallery->getFolder());
-    lbFiles->addItem(u"And All Files in the \"Images\" folder"_s);
+        m_fileList->addItem(fileNamePart(file));
+    m_folderLabel->setText(m_gallery->getFolder());
+    m_fileList->addItem(u"And All Files in the \"Images\" folder"_s);
 }
 
-void FilesToUploadDialog::uploadNowClick()
+void FilesToUploadDialog::uploadNow()
 {
     if (m_gallery) {
-        MySitesDialog *servers = MySitesDialog::instance(parentWidget());
         m_gallery->collectUploadFiles(MySitesDialog::galleryChooser(this));
-        servers->openUploadSites(m_gallery);
+        emit uploadRequested(m_gallery);
     }
     accept();
 }
 
-void FilesToUploadDialog::copyToClipboardClick()
+void FilesToUploadDialog::copyCodeToClipboard()
 {
-    txtHtml->selectAll();
-    QApplication::clipboard()->setText(txtHtml->toPlainText());
+    m_embedCode->selectAll();
+    QApplication::clipboard()->setText(m_embedCode->toPlainText());
 }
 
-void FilesToUploadDialog::folderLabelClick()
+void FilesToUploadDialog::openGalleryFolder()
 {
-    if (!lblFolder->text().isEmpty())
-        shellOpen(lblFolder->text());
+    if (!m_folderLabel->text().isEmpty())
+        shellOpen(m_folderLabel->text());
 }
 
 bool FilesToUploadDialog::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == lblFolder && event->type() == QEvent::MouseButtonRelease)
-        folderLabelClick();
+    if (watched == m_folderLabel && event->type() == QEvent::MouseButtonRelease)
+        openGalleryFolder();
     return QDialog::eventFilter(watched, event);
 }

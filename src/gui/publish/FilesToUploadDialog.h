@@ -4,6 +4,7 @@
 #include <QPointer>
 
 #include "GalleryDocument.h"
+class QHBoxLayout;
 class QLabel;
 class QListWidget;
 class QPlainTextEdit;
@@ -22,21 +23,29 @@ public:
     void showFor(GalleryDocument *gallery);
     void showRequiredFiles(GalleryDocument *gallery) { showFor(gallery); }
 
-    void uploadNowClick();
-    void copyToClipboardClick();
-    void folderLabelClick();
+    void uploadNow();
+    void copyCodeToClipboard();
+    void openGalleryFolder();
 
-    QLabel *lblFolder = nullptr;
-    QListWidget *lbFiles = nullptr;
-    QPlainTextEdit *txtHtml = nullptr;
-    QPushButton *btnUploadNow = nullptr;
-    QPushButton *btnCopy = nullptr;
+signals:
+    // "Upload Now": the gallery's upload lists are fresh; the owner opens the sites to upload to.
+    void uploadRequested(GalleryDocument *gallery);
 
 protected:
     void showEvent(QShowEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    QWidget *createHeader();
+    QWidget *createRequiredFiles();
+    QWidget *createEmbedCode();
+    QHBoxLayout *createButtons();
+    QLabel *m_folderLabel = nullptr;
+    QListWidget *m_fileList = nullptr;
+    QPlainTextEdit *m_embedCode = nullptr;
+    QPushButton *m_uploadNowButton = nullptr;
+    QPushButton *m_copyButton = nullptr;
+
     void fillLists();
 
     bool m_preparing = false;

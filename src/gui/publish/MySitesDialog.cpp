@@ -48,116 +48,173 @@ MySitesDialog::MySitesDialog(QWidget *parent) : QDialog(parent, Qt::Dialog | Qt:
     setWindowTitle(u"My Sites"_s);
     setModal(false);
 
-    tvServers = new QTreeWidget;
-    tvServers->setHeaderHidden(true);
-    tvServers->setRootIsDecorated(false);
-    tvServers->setEditTriggers(QAbstractItemView::EditKeyPressed | QAbstractItemView::SelectedClicked);
-    btnAdd = new QPushButton(u"Add"_s);
-    btnDelete = new QPushButton(u"Delete"_s);
+    QWidget *sitesPage = createSitesPage();
+    createProfileFields();
+    m_pages = new QTabWidget;
+    m_pages->setObjectName(u"pages"_s);
+    m_pages->addTab(sitesPage, u"My Sites"_s);
+    m_pages->addTab(m_profileFields, u"Settings"_s);
+
+    QHBoxLayout *buttons = createButtons();
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(m_pages);
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    createTimers();
+    connectButtons();
+    connectProfileFields();
+    loadProfileList();
+}
+
+QWidget *MySitesDialog::createSitesPage()
+{
+    m_profileTree = new QTreeWidget;
+    m_profileTree->setObjectName(u"profileTree"_s);
+    m_profileTree->setHeaderHidden(true);
+    m_profileTree->setRootIsDecorated(false);
+    m_profileTree->setEditTriggers(QAbstractItemView::EditKeyPressed | QAbstractItemView::SelectedClicked);
+    m_addButton = new QPushButton(u"Add"_s);
+    m_addButton->setObjectName(u"addButton"_s);
+    m_deleteButton = new QPushButton(u"Delete"_s);
+    m_deleteButton->setObjectName(u"deleteButton"_s);
     auto *sitesPage = new QWidget;
     auto *sitesLayout = new QVBoxLayout(sitesPage);
-    sitesLayout->addWidget(tvServers, 1);
+    sitesLayout->addWidget(m_profileTree, 1);
     auto *siteButtons = new QHBoxLayout;
-    siteButtons->addWidget(btnAdd);
-    siteButtons->addWidget(btnDelete);
+    siteButtons->addWidget(m_addButton);
+    siteButtons->addWidget(m_deleteButton);
     siteButtons->addStretch();
     sitesLayout->addLayout(siteButtons);
+    return sitesPage;
+}
 
-    txtHostName = new QLineEdit;
-    txtUsername = new QLineEdit;
-    txtPassword = new QLineEdit;
-    txtPassword->setEchoMode(QLineEdit::Password);
-    chkAnonymous = new QCheckBox(u"Anonymous"_s);
-    chkPassiveMode = new QCheckBox(u"Passive Mode"_s);
-    chkSavePassword = new QCheckBox(u"Save Password"_s);
-    noop = new QCheckBox(u"Stay Connected"_s);
-    txtPort = new QLineEdit(u"21"_s);
-    txtTimeout = new QLineEdit(u"60"_s);
-    txtTimeout->setMaxLength(3);
-    upDown3 = new QWidget;
-    auto *up = new QToolButton(upDown3);
+void MySitesDialog::createProfileFields()
+{
+    m_hostName = new QLineEdit;
+    m_hostName->setObjectName(u"hostName"_s);
+    m_userName = new QLineEdit;
+    m_userName->setObjectName(u"userName"_s);
+    m_password = new QLineEdit;
+    m_password->setObjectName(u"password"_s);
+    m_password->setEchoMode(QLineEdit::Password);
+    m_anonymous = new QCheckBox(u"Anonymous"_s);
+    m_anonymous->setObjectName(u"anonymous"_s);
+    m_passiveMode = new QCheckBox(u"Passive Mode"_s);
+    m_passiveMode->setObjectName(u"passiveMode"_s);
+    m_savePassword = new QCheckBox(u"Save Password"_s);
+    m_savePassword->setObjectName(u"savePassword"_s);
+    m_stayConnected = new QCheckBox(u"Stay Connected"_s);
+    m_stayConnected->setObjectName(u"stayConnected"_s);
+    m_port = new QLineEdit(u"21"_s);
+    m_port->setObjectName(u"port"_s);
+    m_timeout = new QLineEdit(u"60"_s);
+    m_timeout->setObjectName(u"timeout"_s);
+    m_timeout->setMaxLength(3);
+    createTimeoutStepper();
+    m_protocol = new QComboBox;
+    m_protocol->setObjectName(u"protocol"_s);
+    m_protocol->addItems(ServerProfile::protocolNames());
+    m_remoteFolder = new QLineEdit;
+    m_remoteFolder->setObjectName(u"remoteFolder"_s);
+    m_localFolder = new QLineEdit;
+    m_localFolder->setObjectName(u"localFolder"_s);
+    m_browseLocalFolderButton = new QToolButton;
+    m_browseLocalFolderButton->setObjectName(u"browseLocalFolderButton"_s);
+    m_browseLocalFolderButton->setText(u"..."_s);
+    m_browseLocalFolderButton->setToolTip(u"Browse"_s);
+    m_comment = new QLineEdit;
+    m_comment->setObjectName(u"comment"_s);
+
+    m_profileFields = new QWidget;
+    m_profileFields->setObjectName(u"profileFields"_s);
+    auto *form = new QFormLayout(m_profileFields);
+    form->addRow(u"Host Name"_s, m_hostName);
+    form->addRow(u"Username"_s, m_userName);
+    form->addRow(u"Password"_s, m_password);
+    auto *checks = new QHBoxLayout;
+    for (QCheckBox *c : {m_anonymous, m_passiveMode, m_savePassword, m_stayConnected})
+        checks->addWidget(c);
+    form->addRow(checks);
+    form->addRow(u"Port"_s, m_port);
+    auto *timeoutRow = new QHBoxLayout;
+    timeoutRow->addWidget(m_timeout);
+    timeoutRow->addWidget(m_timeoutStepper);
+    form->addRow(u"Timeout (secs)"_s, timeoutRow);
+    form->addRow(u"Connection Type:"_s, m_protocol);
+    form->addRow(u"Initial Host Folder"_s, m_remoteFolder);
+    auto *localRow = new QHBoxLayout;
+    localRow->addWidget(m_localFolder);
+    localRow->addWidget(m_browseLocalFolderButton);
+    form->addRow(u"Initial Local Folder"_s, localRow);
+    form->addRow(u"Comment"_s, m_comment);
+}
+
+void MySitesDialog::createTimeoutStepper()
+{
+    m_timeoutStepper = new QWidget;
+    m_timeoutStepper->setObjectName(u"timeoutStepper"_s);
+    auto *up = new QToolButton(m_timeoutStepper);
     up->setArrowType(Qt::UpArrow);
-    auto *down = new QToolButton(upDown3);
+    auto *down = new QToolButton(m_timeoutStepper);
     down->setArrowType(Qt::DownArrow);
-    auto *upDownLayout = new QHBoxLayout(upDown3);
+    auto *upDownLayout = new QHBoxLayout(m_timeoutStepper);
     upDownLayout->setContentsMargins(0, 0, 0, 0);
     upDownLayout->addWidget(up);
     upDownLayout->addWidget(down);
     connect(up, &QToolButton::clicked, this, [this] { stepTimeout(1); });
     connect(down, &QToolButton::clicked, this, [this] { stepTimeout(-1); });
-    protocolDrop = new QComboBox;
-    protocolDrop->addItems(ServerProfile::protocolNames());
-    txtHostDirName = new QLineEdit;
-    txtLocalDirName = new QLineEdit;
-    speedButton1 = new QToolButton;
-    speedButton1->setText(u"..."_s);
-    speedButton1->setToolTip(u"Browse"_s);
-    txtComment = new QLineEdit;
+}
 
-    fieldGroup = new QWidget;
-    auto *form = new QFormLayout(fieldGroup);
-    form->addRow(u"Host Name"_s, txtHostName);
-    form->addRow(u"Username"_s, txtUsername);
-    form->addRow(u"Password"_s, txtPassword);
-    auto *checks = new QHBoxLayout;
-    for (QCheckBox *c : {chkAnonymous, chkPassiveMode, chkSavePassword, noop})
-        checks->addWidget(c);
-    form->addRow(checks);
-    form->addRow(u"Port"_s, txtPort);
-    auto *timeoutRow = new QHBoxLayout;
-    timeoutRow->addWidget(txtTimeout);
-    timeoutRow->addWidget(upDown3);
-    form->addRow(u"Timeout (secs)"_s, timeoutRow);
-    form->addRow(u"Connection Type:"_s, protocolDrop);
-    form->addRow(u"Initial Host Folder"_s, txtHostDirName);
-    auto *localRow = new QHBoxLayout;
-    localRow->addWidget(txtLocalDirName);
-    localRow->addWidget(speedButton1);
-    form->addRow(u"Initial Local Folder"_s, localRow);
-    form->addRow(u"Comment"_s, txtComment);
-
-    pages = new QTabWidget;
-    pages->addTab(sitesPage, u"My Sites"_s);
-    pages->addTab(fieldGroup, u"Settings"_s);
-
-    button12 = new QPushButton(u"Proxy Setup"_s);
-    btnOk = new QPushButton(u"Connect"_s);
-    QFont bold = btnOk->font();
+QHBoxLayout *MySitesDialog::createButtons()
+{
+    m_proxySetupButton = new QPushButton(u"Proxy Setup"_s);
+    m_proxySetupButton->setObjectName(u"proxySetupButton"_s);
+    m_connectButton = new QPushButton(u"Connect"_s);
+    m_connectButton->setObjectName(u"connectButton"_s);
+    QFont bold = m_connectButton->font();
     bold.setBold(true);
-    btnOk->setFont(bold);
-    button2 = new QPushButton(u"Close"_s);
-    for (QPushButton *b : {btnAdd, btnDelete, button12, btnOk, button2})
+    m_connectButton->setFont(bold);
+    m_closeButton = new QPushButton(u"Close"_s);
+    m_closeButton->setObjectName(u"closeButton"_s);
+    for (QPushButton *b : {m_addButton, m_deleteButton, m_proxySetupButton, m_connectButton, m_closeButton})
         b->setAutoDefault(false); // Enter belongs to the fields (see eventFilter)
     auto *buttons = new QHBoxLayout;
-    buttons->addWidget(button12);
+    buttons->addWidget(m_proxySetupButton);
     buttons->addStretch();
-    buttons->addWidget(btnOk);
-    buttons->addWidget(button2);
-    auto *layout = new QVBoxLayout(this);
-    layout->addWidget(pages);
-    layout->addLayout(buttons);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
+    buttons->addWidget(m_connectButton);
+    buttons->addWidget(m_closeButton);
+    return buttons;
+}
 
-    timer1.setSingleShot(true);
-    timer1.setInterval(100);
-    timer2.setSingleShot(true);
-    timer2.setInterval(100);
-    connect(&timer1, &QTimer::timeout, this, &MySitesDialog::addWizardProfile);
-    connect(&timer2, &QTimer::timeout, this, [this] {
-        if (QTreeWidgetItem *item = tvServers->currentItem())
-            tvServers->editItem(item);
+void MySitesDialog::createTimers()
+{
+    m_wizardProfileAdd.setSingleShot(true);
+    m_wizardProfileAdd.setInterval(100);
+    m_renameRetry.setSingleShot(true);
+    m_renameRetry.setInterval(100);
+    connect(&m_wizardProfileAdd, &QTimer::timeout, this, &MySitesDialog::addWizardProfile);
+    connect(&m_renameRetry, &QTimer::timeout, this, [this] {
+        if (QTreeWidgetItem *item = m_profileTree->currentItem())
+            m_profileTree->editItem(item);
     });
+}
 
-    connect(btnAdd, &QPushButton::clicked, this, &MySitesDialog::btnAddClick);
-    connect(btnDelete, &QPushButton::clicked, this, &MySitesDialog::btnDeleteClick);
-    connect(btnOk, &QPushButton::clicked, this, &MySitesDialog::btnOkClick);
-    connect(button2, &QPushButton::clicked, this, &MySitesDialog::button2Click);
-    connect(button12, &QPushButton::clicked, this, &MySitesDialog::button12Click);
-    connect(tvServers, &QTreeWidget::currentItemChanged, this, &MySitesDialog::selectionChanged);
-    connect(tvServers, &QTreeWidget::itemChanged, this, &MySitesDialog::itemRenamed);
-    connect(tvServers, &QTreeWidget::itemDoubleClicked, this, &MySitesDialog::connectAction);
-    tvServers->installEventFilter(this);
+void MySitesDialog::connectButtons()
+{
+    connect(m_addButton, &QPushButton::clicked, this, &MySitesDialog::addProfile);
+    connect(m_deleteButton, &QPushButton::clicked, this, &MySitesDialog::deleteProfile);
+    connect(m_connectButton, &QPushButton::clicked, this, &MySitesDialog::connectAndSave);
+    connect(m_closeButton, &QPushButton::clicked, this, &MySitesDialog::saveAndClose);
+    connect(m_proxySetupButton, &QPushButton::clicked, this, &MySitesDialog::editProxySettings);
+    connect(m_profileTree, &QTreeWidget::currentItemChanged, this, &MySitesDialog::selectionChanged);
+    connect(m_profileTree, &QTreeWidget::itemChanged, this, &MySitesDialog::itemRenamed);
+    connect(m_profileTree, &QTreeWidget::itemDoubleClicked, this, &MySitesDialog::connectSelected);
+    m_profileTree->installEventFilter(this);
+}
 
+void MySitesDialog::connectProfileFields()
+{
     const auto edit = [this](auto apply) {
         return [this, apply](auto value) {
             if (m_filling)
@@ -166,53 +223,56 @@ MySitesDialog::MySitesDialog(QWidget *parent) : QDialog(parent, Qt::Dialog | Qt:
                 apply(*p, value);
         };
     };
-    connect(txtHostName, &QLineEdit::textChanged, this, edit([](ServerProfile &p, const QString &t) { p.hostName = t; }));
-    connect(txtUsername, &QLineEdit::textChanged, this, edit([](ServerProfile &p, const QString &t) { p.username = t; }));
-    connect(txtPassword, &QLineEdit::textChanged, this, edit([](ServerProfile &p, const QString &t) { p.password = t; }));
-    connect(txtHostDirName, &QLineEdit::textChanged, this, edit([](ServerProfile &p, const QString &t) { p.hostDirName = t; }));
-    connect(txtLocalDirName, &QLineEdit::textChanged, this, edit([](ServerProfile &p, const QString &t) { p.localDirName = t; }));
-    connect(txtComment, &QLineEdit::textChanged, this, edit([](ServerProfile &p, const QString &t) { p.comment = t; }));
-    connect(txtPort, &QLineEdit::textChanged, this, edit([](ServerProfile &p, const QString &t) {
+    connect(m_hostName, &QLineEdit::textChanged, this, edit([](ServerProfile &p, const QString &t) { p.hostName = t; }));
+    connect(m_userName, &QLineEdit::textChanged, this, edit([](ServerProfile &p, const QString &t) { p.username = t; }));
+    connect(m_password, &QLineEdit::textChanged, this, edit([](ServerProfile &p, const QString &t) { p.password = t; }));
+    connect(m_remoteFolder, &QLineEdit::textChanged, this, edit([](ServerProfile &p, const QString &t) { p.hostDirName = t; }));
+    connect(m_localFolder, &QLineEdit::textChanged, this, edit([](ServerProfile &p, const QString &t) { p.localDirName = t; }));
+    connect(m_comment, &QLineEdit::textChanged, this, edit([](ServerProfile &p, const QString &t) { p.comment = t; }));
+    connect(m_port, &QLineEdit::textChanged, this, edit([](ServerProfile &p, const QString &t) {
         bool ok = false;
         const int v = t.toInt(&ok);
         if (ok)
             p.port = v;
     }));
-    connect(txtTimeout, &QLineEdit::textChanged, this, edit([](ServerProfile &p, const QString &t) {
+    connect(m_timeout, &QLineEdit::textChanged, this, edit([](ServerProfile &p, const QString &t) {
         bool ok = false;
         const int v = t.toInt(&ok);
         if (ok)
             p.timeout = v;
     }));
-    connect(chkPassiveMode, &QCheckBox::toggled, this, edit([](ServerProfile &p, bool on) { p.passiveMode = on; }));
-    connect(chkSavePassword, &QCheckBox::toggled, this, edit([](ServerProfile &p, bool on) { p.savePassword = on; }));
-    connect(noop, &QCheckBox::toggled, this, edit([](ServerProfile &p, bool on) { p.useNoop = on; }));
-    connect(chkAnonymous, &QCheckBox::toggled, this, edit([this](ServerProfile &p, bool on) {
+    connect(m_passiveMode, &QCheckBox::toggled, this, edit([](ServerProfile &p, bool on) { p.passiveMode = on; }));
+    connect(m_savePassword, &QCheckBox::toggled, this, edit([](ServerProfile &p, bool on) { p.savePassword = on; }));
+    connect(m_stayConnected, &QCheckBox::toggled, this, edit([](ServerProfile &p, bool on) { p.useNoop = on; }));
+    connect(m_anonymous, &QCheckBox::toggled, this, edit([this](ServerProfile &p, bool on) {
         p.anonymous = on;
         if (on) {
-            txtUsername->setText(u"anonymous"_s);
-            txtPassword->setText(GalleryUploader::AnonymousPassword);
+            m_userName->setText(u"anonymous"_s);
+            m_password->setText(GalleryUploader::AnonymousPassword);
         }
     }));
-    connect(protocolDrop, &QComboBox::activated, this, edit([this](ServerProfile &p, int index) {
+    connect(m_protocol, &QComboBox::activated, this, edit([this](ServerProfile &p, int index) {
         p.protocol = index;
         p.secure = false;
-        txtPort->setText(index == ServerProfile::Sftp ? u"22"_s : u"21"_s);
+        m_port->setText(index == ServerProfile::Sftp ? u"22"_s : u"21"_s);
     }));
-    connect(speedButton1, &QToolButton::clicked, this, [this] {
-        const QString folder = FileDialog::existingFolder(this, u"Browse"_s, txtLocalDirName->text());
+    connect(m_browseLocalFolderButton, &QToolButton::clicked, this, [this] {
+        const QString folder = FileDialog::existingFolder(this, u"Browse"_s, m_localFolder->text());
         if (!folder.isEmpty())
-            txtLocalDirName->setText(folder);
+            m_localFolder->setText(folder);
     });
-    for (QWidget *w : std::initializer_list<QWidget *>{txtHostName, txtUsername, txtPassword, txtPort, txtTimeout,
-                                                       txtHostDirName, txtLocalDirName, txtComment, chkAnonymous,
-                                                       chkPassiveMode, chkSavePassword})
+    for (QWidget *w : std::initializer_list<QWidget *>{m_hostName, m_userName, m_password, m_port, m_timeout,
+                                                       m_remoteFolder, m_localFolder, m_comment, m_anonymous,
+                                                       m_passiveMode, m_savePassword})
         w->installEventFilter(this);
+}
 
+void MySitesDialog::loadProfileList()
+{
     enableFields(false);
     const QString error = m_profiles.loadProfiles();
     for (const ServerProfile &p : m_profiles.items()) {
-        auto *item = new QTreeWidgetItem(tvServers, {p.itemName});
+        auto *item = new QTreeWidgetItem(m_profileTree, {p.itemName});
         item->setFlags(item->flags() | Qt::ItemIsEditable);
     }
     if (!error.isEmpty())
@@ -243,7 +303,7 @@ void MySitesDialog::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
     if (m_profiles.count() == 0)
-        QTimer::singleShot(0, this, &MySitesDialog::btnAddClick);
+        QTimer::singleShot(0, this, &MySitesDialog::addProfile);
 }
 
 void MySitesDialog::closeEvent(QCloseEvent *event)
@@ -254,7 +314,7 @@ void MySitesDialog::closeEvent(QCloseEvent *event)
 
 void MySitesDialog::reject()
 {
-    button2Click();
+    saveAndClose();
 }
 
 ServerProfile *MySitesDialog::selected()
@@ -266,15 +326,15 @@ ServerProfile *MySitesDialog::selected()
 
 void MySitesDialog::enableFields(bool on)
 {
-    fieldGroup->setEnabled(on);
-    btnDelete->setEnabled(on);
-    btnOk->setEnabled(on);
+    m_profileFields->setEnabled(on);
+    m_deleteButton->setEnabled(on);
+    m_connectButton->setEnabled(on);
 }
 
 void MySitesDialog::selectionChanged()
 {
-    QTreeWidgetItem *item = tvServers->currentItem();
-    m_selected = item ? tvServers->indexOfTopLevelItem(item) : -1;
+    QTreeWidgetItem *item = m_profileTree->currentItem();
+    m_selected = item ? m_profileTree->indexOfTopLevelItem(item) : -1;
     if (m_selected < 0) {
         enableFields(false);
         return;
@@ -291,47 +351,47 @@ void MySitesDialog::fillFields()
     }
     enableFields(true);
     m_filling = true;
-    txtHostName->setText(p->hostName);
-    txtUsername->setText(p->username);
-    txtPassword->setText(p->password);
-    txtPort->setText(QString::number(p->port));
-    txtTimeout->setText(QString::number(p->timeout));
-    txtHostDirName->setText(p->hostDirName);
-    txtLocalDirName->setText(p->localDirName);
-    txtComment->setText(p->comment);
-    noop->setChecked(p->useNoop);
-    chkAnonymous->setChecked(p->anonymous);
-    chkPassiveMode->setChecked(p->passiveMode);
-    chkSavePassword->setChecked(p->savePassword);
-    protocolDrop->setCurrentIndex(p->secure ? int(ServerProfile::Sftp) : p->protocol);
+    m_hostName->setText(p->hostName);
+    m_userName->setText(p->username);
+    m_password->setText(p->password);
+    m_port->setText(QString::number(p->port));
+    m_timeout->setText(QString::number(p->timeout));
+    m_remoteFolder->setText(p->hostDirName);
+    m_localFolder->setText(p->localDirName);
+    m_comment->setText(p->comment);
+    m_stayConnected->setChecked(p->useNoop);
+    m_anonymous->setChecked(p->anonymous);
+    m_passiveMode->setChecked(p->passiveMode);
+    m_savePassword->setChecked(p->savePassword);
+    m_protocol->setCurrentIndex(p->secure ? int(ServerProfile::Sftp) : p->protocol);
     m_filling = false;
 }
 
 void MySitesDialog::stepTimeout(int delta)
 {
     bool ok = false;
-    int value = txtTimeout->text().toInt(&ok);
+    int value = m_timeout->text().toInt(&ok);
     if (!ok)
         value = 60;
-    txtTimeout->setText(QString::number(std::clamp(value + delta, 5, 120)));
+    m_timeout->setText(QString::number(std::clamp(value + delta, 5, 120)));
 }
 
 bool MySitesDialog::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == tvServers && event->type() == QEvent::KeyPress) {
+    if (watched == m_profileTree && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent *>(event)->key();
         if (key == Qt::Key_Delete && m_selected >= 0 && !m_filling) {
-            btnDeleteClick();
+            deleteProfile();
             return true;
         }
         if (key == Qt::Key_F2 && (m_selected < 0 || m_filling))
             return true;
     }
-    if (watched != tvServers && (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease)) {
+    if (watched != m_profileTree && (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease)) {
         const int key = static_cast<QKeyEvent *>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
             if (event->type() == QEvent::KeyRelease)
-                btnOkClick();
+                connectAndSave();
             return true;
         }
     }
@@ -344,30 +404,30 @@ void MySitesDialog::save()
         MessageBox::critical(this, u"My Sites"_s, ServerProfileStore::SaveErrorText);
 }
 
-void MySitesDialog::btnAddClick()
+void MySitesDialog::addProfile()
 {
-    if (timer1.isActive())
+    if (m_wizardProfileAdd.isActive())
         return;
     ServerProfileWizard wizard(m_profiles, this);
     wizard.exec();
     if (wizard.isFinished()) {
-        m_wizardProfile = wizard.Result();
-        timer1.start();
+        m_wizardProfile = wizard.profile();
+        m_wizardProfileAdd.start();
     }
 }
 
 void MySitesDialog::addWizardProfile()
 {
-    timer1.stop();
+    m_wizardProfileAdd.stop();
     m_profiles.addProfile(m_wizardProfile);
     m_filling = true;
-    auto *item = new QTreeWidgetItem(tvServers, {m_wizardProfile.itemName});
+    auto *item = new QTreeWidgetItem(m_profileTree, {m_wizardProfile.itemName});
     item->setFlags(item->flags() | Qt::ItemIsEditable);
     m_filling = false;
-    tvServers->setCurrentItem(item);
+    m_profileTree->setCurrentItem(item);
 }
 
-void MySitesDialog::btnDeleteClick()
+void MySitesDialog::deleteProfile()
 {
     const ServerProfile *p = selected();
     if (!p)
@@ -379,7 +439,7 @@ void MySitesDialog::btnDeleteClick()
     const int index = m_selected;
     m_profiles.deleteProfile(index);
     m_filling = true;
-    delete tvServers->takeTopLevelItem(index);
+    delete m_profileTree->takeTopLevelItem(index);
     m_filling = false;
     selectionChanged();
     if (m_profiles.count() == 0)
@@ -388,7 +448,7 @@ void MySitesDialog::btnDeleteClick()
 
 void MySitesDialog::itemRenamed(QTreeWidgetItem *item)
 {
-    if (m_filling || m_selected < 0 || !item || tvServers->indexOfTopLevelItem(item) != m_selected)
+    if (m_filling || m_selected < 0 || !item || m_profileTree->indexOfTopLevelItem(item) != m_selected)
         return;
     const QString name = item->text(0);
     ServerProfile *p = selected();
@@ -403,21 +463,24 @@ void MySitesDialog::itemRenamed(QTreeWidgetItem *item)
         m_filling = true;
         item->setText(0, p->itemName);
         m_filling = false;
-        timer2.start();
+        m_renameRetry.start();
         return;
     }
     if (m_profiles.renameProfile(m_selected, name) == ServerProfileStore::RenameResult::SaveFailed)
         MessageBox::critical(this, u"My Sites"_s, ServerProfileStore::SaveErrorText);
 }
 
-void MySitesDialog::connectAction()
+void MySitesDialog::connectSelected()
 {
     hide();
     const ServerProfile *selected = this->selected();
     if (!selected)
         return;
     ServerProfile profile = *selected;
-    RemoteServerWindow *ftp = RemoteServerWindow::instance(parentWidget());
+    // One server window for the dialog's lifetime: it keeps the session and its log between connects.
+    if (!m_remoteServer)
+        m_remoteServer = new RemoteServerWindow(parentWidget());
+    RemoteServerWindow *ftp = m_remoteServer;
     ftp->setGallery(m_gallery);
     ftp->show();
     QApplication::processEvents();
@@ -431,22 +494,22 @@ void MySitesDialog::connectAction()
     }
 }
 
-void MySitesDialog::btnOkClick()
+void MySitesDialog::connectAndSave()
 {
     if (!selected())
         return;
-    connectAction();
+    connectSelected();
     save();
     hide();
 }
 
-void MySitesDialog::button2Click()
+void MySitesDialog::saveAndClose()
 {
     save();
     hide();
 }
 
-void MySitesDialog::button12Click()
+void MySitesDialog::editProxySettings()
 {
     ProxySettingsDialog proxy(this);
     proxy.exec();

@@ -12,6 +12,7 @@
 #include "GalleryDocument.h"
 class QCheckBox;
 class QComboBox;
+class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -19,6 +20,7 @@ class QTabWidget;
 class QToolButton;
 class QTreeWidget;
 class QTreeWidgetItem;
+class RemoteServerWindow;
 
 // "My Sites": the server profiles, where the user picks the one to upload to and adds, edits,
 // renames and deletes them. Holds the profile list, loaded once, when the window is created.
@@ -42,39 +44,15 @@ public:
 
     ServerProfileStore &profiles() { return m_profiles; }
     int selectedIndex() const { return m_selected; }
+    // True while the name editor is about to open again after a refused rename.
+    bool renameRetryPending() const { return m_renameRetry.isActive(); }
 
-    void btnAddClick();
-    void btnDeleteClick();
-    void btnOkClick();     // "Connect"
-    void button2Click();   // "Close"
-    void connectAction();
-    void button12Click();  // "Proxy Setup"
-
-    QTabWidget *pages = nullptr;
-    QTreeWidget *tvServers = nullptr;
-    QPushButton *btnAdd = nullptr;
-    QPushButton *btnDelete = nullptr;
-    QWidget *fieldGroup = nullptr;
-    QLineEdit *txtHostName = nullptr;
-    QLineEdit *txtUsername = nullptr;
-    QLineEdit *txtPassword = nullptr;
-    QCheckBox *chkAnonymous = nullptr;
-    QCheckBox *chkPassiveMode = nullptr;
-    QCheckBox *chkSavePassword = nullptr;
-    QCheckBox *noop = nullptr;
-    QLineEdit *txtPort = nullptr;
-    QLineEdit *txtTimeout = nullptr;
-    QWidget *upDown3 = nullptr;
-    QComboBox *protocolDrop = nullptr;
-    QLineEdit *txtHostDirName = nullptr;
-    QLineEdit *txtLocalDirName = nullptr;
-    QToolButton *speedButton1 = nullptr;
-    QLineEdit *txtComment = nullptr;
-    QPushButton *button12 = nullptr;
-    QPushButton *btnOk = nullptr;
-    QPushButton *button2 = nullptr;
-    QTimer timer1; // adds the wizard's profile
-    QTimer timer2; // re-opens the name editor after a refused rename
+    void addProfile();
+    void deleteProfile();
+    void connectAndSave(); // "Connect"
+    void saveAndClose(); // "Close"
+    void connectSelected();
+    void editProxySettings(); // "Proxy Setup"
 
 public slots:
     void reject() override; // Escape is "Close"
@@ -85,6 +63,40 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    QWidget *createSitesPage();
+    void createProfileFields();
+    void createTimeoutStepper();
+    QHBoxLayout *createButtons();
+    void createTimers();
+    void connectButtons();
+    void connectProfileFields();
+    void loadProfileList();
+    QTabWidget *m_pages = nullptr;
+    QTreeWidget *m_profileTree = nullptr;
+    QPushButton *m_addButton = nullptr;
+    QPushButton *m_deleteButton = nullptr;
+    QWidget *m_profileFields = nullptr;
+    QLineEdit *m_hostName = nullptr;
+    QLineEdit *m_userName = nullptr;
+    QLineEdit *m_password = nullptr;
+    QCheckBox *m_anonymous = nullptr;
+    QCheckBox *m_passiveMode = nullptr;
+    QCheckBox *m_savePassword = nullptr;
+    QCheckBox *m_stayConnected = nullptr;
+    QLineEdit *m_port = nullptr;
+    QLineEdit *m_timeout = nullptr;
+    QWidget *m_timeoutStepper = nullptr;
+    QComboBox *m_protocol = nullptr;
+    QLineEdit *m_remoteFolder = nullptr;
+    QLineEdit *m_localFolder = nullptr;
+    QToolButton *m_browseLocalFolderButton = nullptr;
+    QLineEdit *m_comment = nullptr;
+    QPushButton *m_proxySetupButton = nullptr;
+    QPushButton *m_connectButton = nullptr;
+    QPushButton *m_closeButton = nullptr;
+    QTimer m_wizardProfileAdd; // adds the wizard's profile
+    QTimer m_renameRetry; // re-opens the name editor after a refused rename
+
     void selectionChanged();
     void fillFields();
     void enableFields(bool on);
@@ -99,4 +111,5 @@ private:
     bool m_filling = false;
     ServerProfile m_wizardProfile;
     QPointer<GalleryDocument> m_gallery;
+    QPointer<RemoteServerWindow> m_remoteServer;
 };

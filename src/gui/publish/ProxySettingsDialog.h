@@ -16,17 +16,17 @@ class ProxySettingsDialog : public QDialog
 public:
     explicit ProxySettingsDialog(QWidget *parent = nullptr);
 
-    QLineEdit *eHost = nullptr;
-    QLineEdit *eLogin = nullptr;
-    QLineEdit *ePass = nullptr;
-    QSpinBox *ePort = nullptr;
-    QComboBox *cType = nullptr;
-
-    void btnOkClick();
+    void acceptSettings();
 
 protected:
     void showEvent(QShowEvent *event) override;
 
 private:
+    QLineEdit *m_host = nullptr;
+    QLineEdit *m_login = nullptr;
+    QLineEdit *m_password = nullptr;
+    QSpinBox *m_port = nullptr;
+    QComboBox *m_proxyType = nullptr;
+
     ProxySettings m_settings;
 };

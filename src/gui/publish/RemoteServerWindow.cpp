@@ -17,16 +17,8 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-QPointer<RemoteServerWindow> s_instance;
 constexpr int FolderRole = Qt::UserRole + 1;
 } // namespace
-
-RemoteServerWindow *RemoteServerWindow::instance(QWidget *parent)
-{
-    if (!s_instance)
-        s_instance = new RemoteServerWindow(parent);
-    return s_instance;
-}
 
 RemoteServerWindow::RemoteServerWindow(QWidget *parent) : QWidget(parent, Qt::Window)
 {
@@ -34,55 +26,82 @@ RemoteServerWindow::RemoteServerWindow(QWidget *parent) : QWidget(parent, Qt::Wi
     setMinimumSize(400, 300);
     resize(560, 420);
     m_uploader = new GalleryUploader(this);
+    createControls();
+    layOutControls();
+    connectControls();
+    connectUploader();
+    askBeforeTrusting();
+}
 
-    lblRemotePath = new QLabel(u"Remote Path:"_s, this);
-    pages = new QTabWidget(this);
-    lstDirectory = new QListWidget;
-    txtLog = new QTextEdit;
-    txtLog->setReadOnly(true);
-    txtLog->setLineWrapMode(QTextEdit::NoWrap);
-    txtLog->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    txtLog->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    pages->addTab(lstDirectory, u"Server Directory"_s);
-    pages->addTab(txtLog, u"Log"_s);
-    lblStatus = new QLabel(u"Status:"_s, this);
-    lblProgress = new QLabel(this);
-    progressBar1 = new QProgressBar(this);
-    progressBar1->setTextVisible(false);
-    progressBar1->hide();
-    btnUpload = new QPushButton(u"Upload Files Here"_s, this);
-    btnClose = new QPushButton(u"Close"_s, this);
+void RemoteServerWindow::createControls()
+{
+    m_remotePath = new QLabel(u"Remote Path:"_s, this);
+    m_remotePath->setObjectName(u"remotePath"_s);
+    m_pages = new QTabWidget(this);
+    m_pages->setObjectName(u"pages"_s);
+    m_folderList = new QListWidget;
+    m_folderList->setObjectName(u"folderList"_s);
+    m_log = new QTextEdit;
+    m_log->setObjectName(u"log"_s);
+    m_log->setReadOnly(true);
+    m_log->setLineWrapMode(QTextEdit::NoWrap);
+    m_log->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_log->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_pages->addTab(m_folderList, u"Server Directory"_s);
+    m_pages->addTab(m_log, u"Log"_s);
+    m_status = new QLabel(u"Status:"_s, this);
+    m_status->setObjectName(u"status"_s);
+    m_progressText = new QLabel(this);
+    m_progressText->setObjectName(u"progressText"_s);
+    m_progressBar = new QProgressBar(this);
+    m_progressBar->setObjectName(u"progressBar"_s);
+    m_progressBar->setTextVisible(false);
+    m_progressBar->hide();
+    m_uploadButton = new QPushButton(u"Upload Files Here"_s, this);
+    m_uploadButton->setObjectName(u"uploadButton"_s);
+    m_closeButton = new QPushButton(u"Close"_s, this);
+    m_closeButton->setObjectName(u"closeButton"_s);
+}
 
+void RemoteServerWindow::layOutControls()
+{
     auto *bottom = new QHBoxLayout;
-    bottom->addWidget(lblStatus, 1);
-    bottom->addWidget(lblProgress);
-    bottom->addWidget(progressBar1);
+    bottom->addWidget(m_status, 1);
+    bottom->addWidget(m_progressText);
+    bottom->addWidget(m_progressBar);
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
-    buttons->addWidget(btnUpload);
-    buttons->addWidget(btnClose);
+    buttons->addWidget(m_uploadButton);
+    buttons->addWidget(m_closeButton);
     auto *layout = new QVBoxLayout(this);
-    layout->addWidget(lblRemotePath);
-    layout->addWidget(pages, 1);
+    layout->addWidget(m_remotePath);
+    layout->addWidget(m_pages, 1);
     layout->addLayout(bottom);
     layout->addLayout(buttons);
+}
 
-    connect(btnUpload, &QPushButton::clicked, this, &RemoteServerWindow::uploadFilesHereClick);
-    connect(btnClose, &QPushButton::clicked, this, &RemoteServerWindow::closeClick);
-    connect(lstDirectory, &QListWidget::itemDoubleClicked, this, &RemoteServerWindow::directoryActivated);
-    connect(lstDirectory, &QListWidget::itemActivated, this, &RemoteServerWindow::directoryActivated);
+void RemoteServerWindow::connectControls()
+{
+    connect(m_uploadButton, &QPushButton::clicked, this, &RemoteServerWindow::uploadFilesHere);
+    connect(m_closeButton, &QPushButton::clicked, this, &RemoteServerWindow::closeConnection);
+    connect(m_folderList, &QListWidget::itemDoubleClicked, this, &RemoteServerWindow::directoryActivated);
+    connect(m_folderList, &QListWidget::itemActivated, this, &RemoteServerWindow::directoryActivated);
+}
 
-    connect(m_uploader, &GalleryUploader::logCleared, txtLog, &QTextEdit::clear);
+// The window shows whatever the uploader reports.
+void RemoteServerWindow::connectUploader()
+{
+    connect(m_uploader, &GalleryUploader::logCleared, m_log, &QTextEdit::clear);
     connect(m_uploader, &GalleryUploader::logLine, this, &RemoteServerWindow::appendLog);
-    connect(m_uploader, &GalleryUploader::statusText, lblStatus, &QLabel::setText);
-    connect(m_uploader, &GalleryUploader::progressText, lblProgress, &QLabel::setText);
+    connect(m_uploader, &GalleryUploader::statusText, m_status, &QLabel::setText);
+    connect(m_uploader, &GalleryUploader::progressText, m_progressText, &QLabel::setText);
     connect(m_uploader, &GalleryUploader::progressBar, this, [this](int maximum, int position) {
-        progressBar1->setMaximum(maximum);
-        progressBar1->setValue(std::min(position, maximum));
+        m_progressBar->setMaximum(maximum);
+        m_progressBar->setValue(std::min(position, maximum));
     });
-    connect(m_uploader, &GalleryUploader::progressVisible, progressBar1, &QProgressBar::setVisible);
+    connect(m_uploader, &GalleryUploader::progressVisible, m_progressBar, &QProgressBar::setVisible);
     connect(m_uploader, &GalleryUploader::remotePathChanged, this, [this](const QString &path) {
-        lblRemotePath->setText(u"Remote Path: "_s + path);
+        m_remotePath->setText(u"Remote Path: "_s + path);
         fillListing();
     });
     connect(m_uploader, &GalleryUploader::connectedTo, this,
@@ -91,6 +110,10 @@ RemoteServerWindow::RemoteServerWindow(QWidget *parent) : QWidget(parent, Qt::Wi
             [this] { MessageBox::warning(this, u"Remote Server"_s, GalleryUploader::LoginErrorText); });
     connect(m_uploader, &GalleryUploader::siteNotFound, this,
             [this] { MessageBox::warning(this, u"Remote Server"_s, GalleryUploader::SiteNotFoundText); });
+}
+
+void RemoteServerWindow::askBeforeTrusting()
+{
     m_uploader->setTrustQuestion([this](const QString &fingerprint, const QString &reason) {
         const auto answer = MessageBox::question(
             this, u"Remote Server"_s,
@@ -117,20 +140,20 @@ void RemoteServerWindow::appendLog(const QString &text, int kind)
         color = Qt::darkGreen;
     else if (kind == GalleryUploader::LogError)
         color = Qt::red;
-    txtLog->setTextColor(color);
-    txtLog->append(text);
+    m_log->setTextColor(color);
+    m_log->append(text);
 }
 
 void RemoteServerWindow::fillListing()
 {
-    lstDirectory->clear();
+    m_folderList->clear();
     FtpSession *session = m_uploader->session();
     if (session->remotePath() != u"/"_s) {
-        auto *up = new QListWidgetItem(u".."_s, lstDirectory);
+        auto *up = new QListWidgetItem(u".."_s, m_folderList);
         up->setData(FolderRole, true);
     }
     for (const FtpListItem &item : session->listing()) {
-        auto *entry = new QListWidgetItem(item.isFolder ? item.name + u'/' : item.name, lstDirectory);
+        auto *entry = new QListWidgetItem(item.isFolder ? item.name + u'/' : item.name, m_folderList);
         entry->setData(Qt::UserRole, item.name);
         entry->setData(FolderRole, item.isFolder);
     }
@@ -152,7 +175,7 @@ bool RemoteServerWindow::connectProfile(ServerProfile &profile)
     return m_uploader->connectProfile(profile);
 }
 
-void RemoteServerWindow::uploadFilesHereClick()
+void RemoteServerWindow::uploadFilesHere()
 {
     if (m_uploader->isUploading())
         return; // one upload at a time; the button stays pressable so the window stays live
@@ -162,7 +185,7 @@ void RemoteServerWindow::uploadFilesHereClick()
     m_uploader->upload(folder, files, images);
 }
 
-void RemoteServerWindow::closeClick()
+void RemoteServerWindow::closeConnection()
 {
     m_uploader->disconnectFromServer();
     hide();
@@ -171,10 +194,10 @@ void RemoteServerWindow::closeClick()
 void RemoteServerWindow::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
-    lblProgress->clear();
-    progressBar1->setValue(0);
+    m_progressText->clear();
+    m_progressBar->setValue(0);
     if (!m_uploader->isUploading())
-        progressBar1->hide();
+        m_progressBar->hide();
 }
 
 void RemoteServerWindow::closeEvent(QCloseEvent *event)

@@ -25,9 +25,6 @@ public:
     explicit RemoteServerWindow(QWidget *parent = nullptr);
     ~RemoteServerWindow() override;
 
-    // The one window of the run, created on first use.
-    static RemoteServerWindow *instance(QWidget *parent = nullptr);
-
     // Connects with the profile (trusted certificates and host keys chosen "always" are added to
     // it); true when the session is open.
     bool connectProfile(ServerProfile &profile);
@@ -35,24 +32,30 @@ public:
     void setGallery(GalleryDocument *gallery) { m_gallery = gallery; }
     GalleryUploader *uploader() const { return m_uploader; }
 
-    void uploadFilesHereClick();
-    void closeClick();
-
-    QLabel *lblRemotePath = nullptr;
-    QLabel *lblStatus = nullptr;
-    QLabel *lblProgress = nullptr;
-    QProgressBar *progressBar1 = nullptr;
-    QTabWidget *pages = nullptr;
-    QListWidget *lstDirectory = nullptr;
-    QTextEdit *txtLog = nullptr;
-    QPushButton *btnUpload = nullptr;
-    QPushButton *btnClose = nullptr;
+    void uploadFilesHere();
+    void closeConnection();
 
 protected:
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    void createControls();
+    void layOutControls();
+    void connectControls();
+    void connectUploader();
+    void askBeforeTrusting();
+
+    QLabel *m_remotePath = nullptr;
+    QLabel *m_status = nullptr;
+    QLabel *m_progressText = nullptr;
+    QProgressBar *m_progressBar = nullptr;
+    QTabWidget *m_pages = nullptr;
+    QListWidget *m_folderList = nullptr;
+    QTextEdit *m_log = nullptr;
+    QPushButton *m_uploadButton = nullptr;
+    QPushButton *m_closeButton = nullptr;
+
     void appendLog(const QString &text, int kind);
     void fillListing();
     void directoryActivated(QListWidgetItem *item);

@@ -60,85 +60,117 @@ ServerProfileWizard::ServerProfileWizard(const ServerProfileStore &profiles, QWi
     : QDialog(parent), m_profiles(profiles)
 {
     setWindowTitle(u"Server Profile Wizard"_s);
-    eNickname = new QLineEdit;
-    eUser = new QLineEdit;
-    ePass = new QLineEdit;
-    ePass->setEchoMode(QLineEdit::Password);
-    cAnon = new QCheckBox(u"Anonymous"_s);
-    cSavePass = new QCheckBox(u"Save Password"_s);
-    cSavePass->setChecked(true);
-    eHost = new QLineEdit;
-    eRemotePath = new QLineEdit;
-    btnNoProxy = new QPushButton(u"No, I don't even  know what that is."_s);
-    btnYesProxy = new QPushButton(u"Yes, I use a proxy or socks server."_s);
-
+    createFields();
     m_pages = new QStackedWidget;
-    m_pages->addWidget(fieldPage({{u"Profile Name: (example: My Home Site)"_s, eNickname}}));
-    m_pages->addWidget(fieldPage({{u"Username:"_s, eUser}, {u"Password:"_s, ePass}, {QString(), cAnon},
-                                  {QString(), cSavePass}}));
-    m_pages->addWidget(fieldPage({{u"Hostname: (example: ftp.mysite.com)"_s, eHost},
-                                  {u"Default folder on host: (optional)"_s, eRemotePath}}));
-    m_pages->addWidget(fieldPage({{QString(), btnNoProxy}, {QString(), btnYesProxy}}));
+    m_pages->addWidget(fieldPage({{u"Profile Name: (example: My Home Site)"_s, m_nickname}}));
+    m_pages->addWidget(fieldPage({{u"Username:"_s, m_userName}, {u"Password:"_s, m_password}, {QString(), m_anonymous},
+                                  {QString(), m_savePassword}}));
+    m_pages->addWidget(fieldPage({{u"Hostname: (example: ftp.mysite.com)"_s, m_host},
+                                  {u"Default folder on host: (optional)"_s, m_remotePath}}));
+    m_pages->addWidget(fieldPage({{QString(), m_noProxyButton}, {QString(), m_proxyButton}}));
     m_pages->addWidget(fieldPage({}));
+    QWidget *header = createHeader();
+    QHBoxLayout *buttons = createButtons();
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(header);
+    layout->addWidget(m_question);
+    layout->addWidget(m_pages, 1);
+    layout->addLayout(buttons);
+    connectControls();
+    showStep(1);
+    m_nickname->setFocus();
+}
 
-    // The white header band.
+void ServerProfileWizard::createFields()
+{
+    m_nickname = new QLineEdit;
+    m_nickname->setObjectName(u"nickname"_s);
+    m_userName = new QLineEdit;
+    m_userName->setObjectName(u"userName"_s);
+    m_password = new QLineEdit;
+    m_password->setObjectName(u"password"_s);
+    m_password->setEchoMode(QLineEdit::Password);
+    m_anonymous = new QCheckBox(u"Anonymous"_s);
+    m_anonymous->setObjectName(u"anonymous"_s);
+    m_savePassword = new QCheckBox(u"Save Password"_s);
+    m_savePassword->setObjectName(u"savePassword"_s);
+    m_savePassword->setChecked(true);
+    m_host = new QLineEdit;
+    m_host->setObjectName(u"host"_s);
+    m_remotePath = new QLineEdit;
+    m_remotePath->setObjectName(u"remotePath"_s);
+    m_noProxyButton = new QPushButton(u"No, I don't even  know what that is."_s);
+    m_noProxyButton->setObjectName(u"noProxyButton"_s);
+    m_proxyButton = new QPushButton(u"Yes, I use a proxy or socks server."_s);
+    m_proxyButton->setObjectName(u"proxyButton"_s);
+}
+
+// The white header band.
+QWidget *ServerProfileWizard::createHeader()
+{
     auto *header = new QWidget;
     header->setAutoFillBackground(true);
     QPalette pal = header->palette();
     pal.setColor(QPalette::Window, Qt::white);
     header->setPalette(pal);
-    lblTitle = new QLabel;
-    lblSubtitle = new QLabel;
-    lblQuestion = new QLabel;
-    QFont bold = lblQuestion->font();
+    m_title = new QLabel;
+    m_title->setObjectName(u"title"_s);
+    m_subtitle = new QLabel;
+    m_subtitle->setObjectName(u"subtitle"_s);
+    m_question = new QLabel;
+    m_question->setObjectName(u"question"_s);
+    QFont bold = m_question->font();
     bold.setBold(true);
-    lblTitle->setFont(bold);
-    lblQuestion->setFont(bold);
-    lblQuestion->setWordWrap(true);
-    lblSubtitle->setWordWrap(true);
+    m_title->setFont(bold);
+    m_question->setFont(bold);
+    m_question->setWordWrap(true);
+    m_subtitle->setWordWrap(true);
     auto *headerLayout = new QVBoxLayout(header);
-    headerLayout->addWidget(lblTitle);
-    headerLayout->addWidget(lblSubtitle);
+    headerLayout->addWidget(m_title);
+    headerLayout->addWidget(m_subtitle);
+    return header;
+}
 
-    btnBack = new QPushButton(u"<< Back"_s);
-    btnNext = new QPushButton(u"Next >>"_s);
-    btnCancel = new QPushButton(u"Cancel"_s);
-    btnFinish = new QPushButton(u"Finish"_s);
-    for (QPushButton *b : {btnBack, btnNext, btnCancel, btnFinish, btnNoProxy, btnYesProxy})
+QHBoxLayout *ServerProfileWizard::createButtons()
+{
+    m_backButton = new QPushButton(u"<< Back"_s);
+    m_backButton->setObjectName(u"backButton"_s);
+    m_nextButton = new QPushButton(u"Next >>"_s);
+    m_nextButton->setObjectName(u"nextButton"_s);
+    m_cancelButton = new QPushButton(u"Cancel"_s);
+    m_cancelButton->setObjectName(u"cancelButton"_s);
+    m_finishButton = new QPushButton(u"Finish"_s);
+    m_finishButton->setObjectName(u"finishButton"_s);
+    for (QPushButton *b : {m_backButton, m_nextButton, m_cancelButton, m_finishButton, m_noProxyButton, m_proxyButton})
         b->setAutoDefault(false); // Enter is the fields' own "Next >>"
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
-    for (QPushButton *b : {btnBack, btnNext, btnCancel, btnFinish})
+    for (QPushButton *b : {m_backButton, m_nextButton, m_cancelButton, m_finishButton})
         buttons->addWidget(b);
+    return buttons;
+}
 
-    auto *layout = new QVBoxLayout(this);
-    layout->addWidget(header);
-    layout->addWidget(lblQuestion);
-    layout->addWidget(m_pages, 1);
-    layout->addLayout(buttons);
-
-    connect(btnNext, &QPushButton::clicked, this, &ServerProfileWizard::nextClick);
-    connect(btnBack, &QPushButton::clicked, this, &ServerProfileWizard::backClick);
-    connect(btnCancel, &QPushButton::clicked, this, &QDialog::reject);
-    connect(btnFinish, &QPushButton::clicked, this, &ServerProfileWizard::finishClick);
-    connect(btnNoProxy, &QPushButton::clicked, this, [this] { showStep(5); });
-    connect(btnYesProxy, &QPushButton::clicked, this, [this] {
+void ServerProfileWizard::connectControls()
+{
+    connect(m_nextButton, &QPushButton::clicked, this, &ServerProfileWizard::showNextStep);
+    connect(m_backButton, &QPushButton::clicked, this, &ServerProfileWizard::showPreviousStep);
+    connect(m_cancelButton, &QPushButton::clicked, this, &QDialog::reject);
+    connect(m_finishButton, &QPushButton::clicked, this, &ServerProfileWizard::finish);
+    connect(m_noProxyButton, &QPushButton::clicked, this, [this] { showStep(5); });
+    connect(m_proxyButton, &QPushButton::clicked, this, [this] {
         ProxySettingsDialog proxy(this);
         proxy.exec();
     });
-    connect(cAnon, &QCheckBox::toggled, this, [this](bool on) {
-        eUser->setText(on ? u"anonymous"_s : QString());
-        ePass->setText(on ? u"PelliconFTP@"_s : QString());
+    connect(m_anonymous, &QCheckBox::toggled, this, [this](bool on) {
+        m_userName->setText(on ? u"anonymous"_s : QString());
+        m_password->setText(on ? u"PelliconFTP@"_s : QString());
     });
-    connect(eHost, &QLineEdit::textChanged, this, &ServerProfileWizard::updateNext);
-    for (QWidget *w : std::initializer_list<QWidget *>{eNickname, eUser, ePass, cAnon, cSavePass, eHost, eRemotePath})
+    connect(m_host, &QLineEdit::textChanged, this, &ServerProfileWizard::updateNext);
+    for (QWidget *w : std::initializer_list<QWidget *>{m_nickname, m_userName, m_password, m_anonymous, m_savePassword, m_host, m_remotePath})
         w->installEventFilter(this);
-
-    showStep(1);
-    eNickname->setFocus();
 }
 
-int ServerProfileWizard::Step() const
+int ServerProfileWizard::step() const
 {
     return m_pages->currentIndex() + 1;
 }
@@ -146,62 +178,62 @@ int ServerProfileWizard::Step() const
 void ServerProfileWizard::showStep(int step)
 {
     m_pages->setCurrentIndex(step - 1);
-    lblTitle->setText(u"Server Profile Wizard (Step %1 of 5)"_s.arg(step));
-    lblSubtitle->setText(QString::fromUtf16(Steps[step - 1].subtitle));
-    lblQuestion->setText(QString::fromUtf16(Steps[step - 1].question));
-    lblQuestion->setVisible(step != 5);
-    btnBack->setVisible(step != 1);
-    btnNext->setVisible(step <= 4);
-    btnCancel->setVisible(step <= 4);
-    btnFinish->setVisible(step == 5);
+    m_title->setText(u"Server Profile Wizard (Step %1 of 5)"_s.arg(step));
+    m_subtitle->setText(QString::fromUtf16(Steps[step - 1].subtitle));
+    m_question->setText(QString::fromUtf16(Steps[step - 1].question));
+    m_question->setVisible(step != 5);
+    m_backButton->setVisible(step != 1);
+    m_nextButton->setVisible(step <= 4);
+    m_cancelButton->setVisible(step <= 4);
+    m_finishButton->setVisible(step == 5);
     updateNext();
 }
 
 void ServerProfileWizard::updateNext()
 {
-    if (Step() == 1)
-        btnNext->setEnabled(!eNickname->text().isEmpty());
-    else if (Step() == 3)
-        btnNext->setEnabled(!eHost->text().isEmpty());
+    if (step() == 1)
+        m_nextButton->setEnabled(!m_nickname->text().isEmpty());
+    else if (step() == 3)
+        m_nextButton->setEnabled(!m_host->text().isEmpty());
     else
-        btnNext->setEnabled(true);
+        m_nextButton->setEnabled(true);
 }
 
 bool ServerProfileWizard::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::KeyRelease && (watched == eNickname || watched == eHost))
+    if (event->type() == QEvent::KeyRelease && (watched == m_nickname || watched == m_host))
         updateNext();
     if (isEnter(event)) {
-        nextClick();
+        showNextStep();
         return true;
     }
     return QDialog::eventFilter(watched, event);
 }
 
-void ServerProfileWizard::nextClick()
+void ServerProfileWizard::showNextStep()
 {
-    switch (Step()) {
+    switch (step()) {
     case 1:
-        if (eNickname->text().isEmpty())
+        if (m_nickname->text().isEmpty())
             return;
-        if (m_profiles.siteNameExists(eNickname->text())) {
+        if (m_profiles.siteNameExists(m_nickname->text())) {
             MessageBox::warning(this, u"Server Profile Wizard"_s,
                                 ServerProfileStore::NameTakenText);
             return;
         }
-        if (!ServerProfileStore::isStorableName(eNickname->text())) {
+        if (!ServerProfileStore::isStorableName(m_nickname->text())) {
             MessageBox::warning(this, u"Server Profile Wizard"_s, ServerProfileStore::BadNameText);
             return;
         }
         showStep(2);
-        eUser->setFocus();
+        m_userName->setFocus();
         break;
     case 2:
         showStep(3);
-        eHost->setFocus();
+        m_host->setFocus();
         break;
     case 3:
-        if (!eHost->text().isEmpty())
+        if (!m_host->text().isEmpty())
             showStep(4);
         break;
     case 4:
@@ -212,20 +244,20 @@ void ServerProfileWizard::nextClick()
     }
 }
 
-void ServerProfileWizard::backClick()
+void ServerProfileWizard::showPreviousStep()
 {
-    if (Step() > 1)
-        showStep(Step() - 1);
+    if (step() > 1)
+        showStep(step() - 1);
 }
 
-void ServerProfileWizard::finishClick()
+void ServerProfileWizard::finish()
 {
     m_finished = true;
     accept();
 }
 
-ServerProfile ServerProfileWizard::Result() const
+ServerProfile ServerProfileWizard::profile() const
 {
-    return ServerProfile::makeNew(eNickname->text(), eHost->text(), eUser->text(), ePass->text(),
-                                 eRemotePath->text(), cAnon->isChecked(), cSavePass->isChecked());
+    return ServerProfile::makeNew(m_nickname->text(), m_host->text(), m_userName->text(), m_password->text(),
+                                 m_remotePath->text(), m_anonymous->isChecked(), m_savePassword->isChecked());
 }
