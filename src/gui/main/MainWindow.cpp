@@ -115,7 +115,8 @@ void MainWindow::connectPublishing()
     m_filesToUploadDialog = new FilesToUploadDialog(this);
     connect(this, &MainWindow::requiredFilesRequested, this, [this] { m_filesToUploadDialog->showFor(gallery()); });
     connect(this, &MainWindow::publishRequested, this, [this] { MySitesDialog::instance(this)->startUpload(gallery()); });
-    connect(m_filesWindow, &FilesToUploadDialog::uploadRequested, this, [this](GalleryDocument *g) { MySitesDialog::instance(this)->openUploadSites(g); });
+    connect(m_filesToUploadDialog, &FilesToUploadDialog::uploadRequested, this,
+            [this](GalleryDocument *gallery) { MySitesDialog::instance(this)->openUploadSites(gallery); });
 }
 
 MainWindow::~MainWindow()
