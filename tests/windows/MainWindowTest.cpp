@@ -341,7 +341,7 @@ TEST_F(MainWindowTest, UploadOpensMySitesOnlyForASavedUnchangedGallery)
     MySitesDialog *servers = MySitesDialog::instance(m_window.get());
     EXPECT_TRUE(servers->isVisible());
     EXPECT_EQ(servers->tvServers->topLevelItemCount(), 1);
-    EXPECT_TRUE(gallery()->uploadFiles.contains(u"up.xml"_s));
+    EXPECT_TRUE(gallery()->uploadFiles().contains(u"up.xml"_s));
     servers->hide();
 }
 

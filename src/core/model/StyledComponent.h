@@ -102,7 +102,6 @@ signals:
 
 protected:
     // Stores a setter's value: modified flags always, repaint unless asked not to.
-    void changed(bool repaint = true);
     QString writeBackgroundXml() const;
 
 private:

@@ -115,7 +115,7 @@ void FilesToUploadDialog::fillLists()
     m_gallery->collectUploadFiles(MySitesDialog::galleryChooser(this));
     m_filling = false;
     lbFiles->clear();
-    for (const QString &file : std::as_const(m_gallery->uploadFiles))
+    for (const QString &file : std::as_const(m_gallery->uploadFiles()))
         lbFiles->addItem(fileNamePart(file));
     lblFolder->setText(m_gallery->getFolder());
     lbFiles->addItem(u"And All Files in the \"Images\" folder"_s);
