@@ -104,7 +104,7 @@ void StyledComponent::setPictureFile(const QString &path)
     noteChange();
 }
 
-// Only renames what a save writes (the loader and the save use it): not a change of the design.
+// Renames the picture that a save writes without choosing another one: the design stays as it is.
 void StyledComponent::setPictureName(const QString &name)
 {
     m_pictureName = name;
