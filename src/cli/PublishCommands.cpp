@@ -207,7 +207,7 @@ int PublishCommands::upload(const QStringList &arguments)
     QObject::connect(&uploader, &GalleryUploader::statusText, [&status](const QString &text) { status = text; });
     if (!uploader.connectProfile(profile))
         return fail(u"could not connect to %1"_s.arg(profile.hostName));
-    const QStringList failed = uploader.upload(gallery.getFolder(), gallery.uploadFiles, gallery.uploadImageFiles);
+    const QStringList failed = uploader.upload(gallery.getFolder(), gallery.uploadFiles(), gallery.uploadImageFiles());
     const QString outcome = status; // before the disconnect changes it
     uploader.disconnectFromServer();
     m_err << outcome << "\n";

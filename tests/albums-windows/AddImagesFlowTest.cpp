@@ -28,7 +28,7 @@ QStringList sourceNames(const Album *album)
 {
     QStringList names;
     for (const AlbumPhoto *image : album->images())
-        names.append(QFileInfo(image->sourcePath).fileName());
+        names.append(QFileInfo(image->sourcePath()).fileName());
     return names;
 }
 
@@ -77,9 +77,9 @@ TEST_F(AlbumsWindowTest, IndividualFilesAreAddedInTheChosenOrder)
     EXPECT_EQ(sourceNames(album), (QStringList{u"b.png"_s, u"a.jpg"_s}));
     EXPECT_EQ(m_progress->loadingRow(), u"Loading: 2 of 2 images"_s);
     // The first photo of the first album is its cover; the last one added is selected.
-    EXPECT_EQ(album->coverFileName(), album->images()[0]->thumbFileName);
-    EXPECT_TRUE(album->images()[1]->selected);
-    EXPECT_FALSE(album->images()[0]->selected);
+    EXPECT_EQ(album->coverFileName(), album->images()[0]->thumbFileName());
+    EXPECT_TRUE(album->images()[1]->selected());
+    EXPECT_FALSE(album->images()[0]->selected());
     EXPECT_FALSE(m_window->imageRow()->isHidden());
     EXPECT_TRUE(m_gallery->modified());
 }

@@ -95,7 +95,7 @@ TEST_F(AlbumsWindowTest, AddAlbumAppendsATileAndMakesItCurrent)
     EXPECT_TRUE(m_gallery->modified());
     ASSERT_NE(m_window->tileOf(second), nullptr);
     // Tiles in a row: pad, then tile width + pad further on.
-    const int pad = m_gallery->menuStyle()->catxypadding;
+    const int pad = m_gallery->menuStyle()->tilePadding();
     EXPECT_EQ(first->bounds().topLeft(), QPoint(pad, pad));
     EXPECT_EQ(m_window->tileOf(second)->geometry(), second->bounds());
     if (m_window->albumArea()->viewport()->width() >= 2 * first->width() + 3 * pad) {
@@ -114,15 +114,15 @@ TEST_F(AlbumsWindowTest, TilesWrapWhenTheNextOneWouldPassThePanelsEdge)
     m_window->layoutAlbumTiles();
     const int areaWidth = m_window->albumArea()->viewport()->width();
     const AlbumMenuStyle *style = m_gallery->menuStyle();
-    const int pad = style->catxypadding;
+    const int pad = style->tilePadding();
     int x = pad;
     int y = pad;
     for (const Album *album : m_gallery->thumbnailStrip()->albums()) {
         EXPECT_EQ(album->bounds().topLeft(), QPoint(x, y));
-        x += style->catw + pad;
-        if (x + style->catw > areaWidth) {
+        x += style->tileWidth() + pad;
+        if (x + style->tileWidth() > areaWidth) {
             x = pad;
-            y += style->cath + pad;
+            y += style->tileHeight() + pad;
         }
     }
     EXPECT_EQ(m_gallery->menuPanel()->width(), areaWidth);
@@ -269,37 +269,37 @@ TEST_F(AlbumsWindowTest, SelectionWithAndWithoutShiftAndTheImageRow)
 {
     const auto images = addPhotos(firstAlbum(), 3);
     // The last photo added is the selected one: the row shows its caption.
-    EXPECT_TRUE(images[2]->selected);
+    EXPECT_TRUE(images[2]->selected());
     EXPECT_FALSE(m_window->imageRow()->isHidden());
 
     click(images[0]);
-    EXPECT_TRUE(images[0]->selected);
-    EXPECT_FALSE(images[2]->selected);
+    EXPECT_TRUE(images[0]->selected());
+    EXPECT_FALSE(images[2]->selected());
     EXPECT_FALSE(m_window->imageRow()->isHidden());
     EXPECT_EQ(m_window->captionEdit()->text(), u"Enter your image caption here"_s);
 
     click(images[1], true);
-    EXPECT_TRUE(images[0]->selected);
-    EXPECT_TRUE(images[1]->selected);
+    EXPECT_TRUE(images[0]->selected());
+    EXPECT_TRUE(images[1]->selected());
     EXPECT_TRUE(m_window->imageRow()->isHidden());
 
     // Shift on a selected photo takes only that one away.
     click(images[0], true);
-    EXPECT_FALSE(images[0]->selected);
-    EXPECT_TRUE(images[1]->selected);
+    EXPECT_FALSE(images[0]->selected());
+    EXPECT_TRUE(images[1]->selected());
     EXPECT_FALSE(m_window->imageRow()->isHidden());
 
     // A click on a selected photo without Shift leaves none selected.
     click(images[1]);
     for (const AlbumPhoto *image : images)
-        EXPECT_FALSE(image->selected);
+        EXPECT_FALSE(image->selected());
     EXPECT_TRUE(m_window->imageRow()->isHidden());
 }
 
 TEST_F(AlbumsWindowTest, CaptionBoxDoesNotWriteBackWhileItIsFilled)
 {
     const auto images = addPhotos(firstAlbum(), 2);
-    images[1]->caption = u"second"_s;
+    images[1]->setCaption(u"second"_s);
     m_gallery->setModified(false);
     click(images[0]);
     EXPECT_EQ(m_window->captionEdit()->text(), u"Enter your image caption here"_s);
@@ -309,14 +309,14 @@ TEST_F(AlbumsWindowTest, CaptionBoxDoesNotWriteBackWhileItIsFilled)
     click(images[0]);
     EXPECT_EQ(m_window->captionEdit()->text(), u"Enter your image caption here"_s);
     // Filling the box left both captions and the modified flag alone.
-    EXPECT_EQ(images[1]->caption, u"second"_s);
-    EXPECT_EQ(images[0]->caption, u"Enter your image caption here"_s);
+    EXPECT_EQ(images[1]->caption(), u"second"_s);
+    EXPECT_EQ(images[0]->caption(), u"Enter your image caption here"_s);
     EXPECT_FALSE(m_gallery->modified());
 
     m_window->captionEdit()->clear();
     QTest::keyClicks(m_window->captionEdit(), u"Beach"_s);
-    EXPECT_EQ(images[0]->caption, u"Beach"_s);
-    EXPECT_EQ(images[1]->caption, u"second"_s);
+    EXPECT_EQ(images[0]->caption(), u"Beach"_s);
+    EXPECT_EQ(images[1]->caption(), u"second"_s);
     EXPECT_TRUE(m_gallery->modified());
 }
 
@@ -328,14 +328,14 @@ TEST_F(AlbumsWindowTest, LinkButtonEditsTheLastSelectedPhotosLink)
     m_gallery->setModified(false);
     PhotoLinkDialog::setNextAnswer(u"http://example.org/a"_s);
     m_window->editLink();
-    EXPECT_EQ(images[1]->link, u"http://example.org/a"_s);
-    EXPECT_TRUE(images[0]->link.isEmpty());
+    EXPECT_EQ(images[1]->link(), u"http://example.org/a"_s);
+    EXPECT_TRUE(images[0]->link().isEmpty());
     EXPECT_TRUE(m_gallery->modified());
 
     m_gallery->setModified(false);
     PhotoLinkDialog::setNextAnswer(std::nullopt);
     m_window->editLink();
-    EXPECT_EQ(images[1]->link, u"http://example.org/a"_s);
+    EXPECT_EQ(images[1]->link(), u"http://example.org/a"_s);
     EXPECT_FALSE(m_gallery->modified());
 }
 
@@ -343,20 +343,20 @@ TEST_F(AlbumsWindowTest, MovingTheFirstPhotoRightChangesTheCover)
 {
     Album *album = firstAlbum();
     const auto images = addPhotos(album, 3);
-    EXPECT_EQ(album->coverFileName(), images[0]->thumbFileName);
+    EXPECT_EQ(album->coverFileName(), images[0]->thumbFileName());
     click(images[0]);
     m_gallery->setModified(false);
     m_window->moveImagesRight();
     ASSERT_EQ(album->images().size(), 3);
     EXPECT_EQ(album->images()[0], images[1]);
     EXPECT_EQ(album->images()[1], images[0]);
-    EXPECT_EQ(album->coverFileName(), images[1]->thumbFileName);
-    EXPECT_EQ(album->coverPath(), AppFolders::imagesWorkFolder() + images[1]->thumbFileName);
+    EXPECT_EQ(album->coverFileName(), images[1]->thumbFileName());
+    EXPECT_EQ(album->coverPath(), AppFolders::imagesWorkFolder() + images[1]->thumbFileName());
     EXPECT_TRUE(m_gallery->modified());
     // The views follow the new order.
     EXPECT_LT(m_window->viewOf(images[1])->x(), m_window->viewOf(images[0])->x());
     // The canvas strip previews the new first photo.
-    EXPECT_EQ(m_gallery->thumbnailStrip()->preview()[0].path, AppFolders::imagesWorkFolder() + images[1]->thumbFileName);
+    EXPECT_EQ(m_gallery->thumbnailStrip()->preview()[0].path, AppFolders::imagesWorkFolder() + images[1]->thumbFileName());
 }
 
 TEST_F(AlbumsWindowTest, MovingTheSecondPhotoLeftChangesTheCover)
@@ -366,7 +366,7 @@ TEST_F(AlbumsWindowTest, MovingTheSecondPhotoLeftChangesTheCover)
     click(images[1]);
     m_window->moveImagesLeft();
     EXPECT_EQ(album->images()[0], images[1]);
-    EXPECT_EQ(album->coverFileName(), images[1]->thumbFileName);
+    EXPECT_EQ(album->coverFileName(), images[1]->thumbFileName());
 }
 
 TEST_F(AlbumsWindowTest, MovesAtTheEndsAndOfTwoSelectedPhotos)
@@ -385,11 +385,11 @@ TEST_F(AlbumsWindowTest, MovesAtTheEndsAndOfTwoSelectedPhotos)
     click(images[1], true);
     m_window->moveImagesLeft();
     EXPECT_EQ(album->images(), (QList<AlbumPhoto *>{images[1], images[0], images[2]}));
-    EXPECT_EQ(album->coverFileName(), images[1]->thumbFileName);
+    EXPECT_EQ(album->coverFileName(), images[1]->thumbFileName());
     // Both moving right together keeps their order.
     m_window->moveImagesRight();
     EXPECT_EQ(album->images(), (QList<AlbumPhoto *>{images[2], images[1], images[0]}));
-    EXPECT_EQ(album->coverFileName(), images[2]->thumbFileName);
+    EXPECT_EQ(album->coverFileName(), images[2]->thumbFileName());
 }
 
 TEST_F(AlbumsWindowTest, ArrowKeysMoveBothSelectedPhotosWhileAThumbnailHasTheFocus)
@@ -407,7 +407,7 @@ TEST_F(AlbumsWindowTest, ArrowKeysMoveBothSelectedPhotosWhileAThumbnailHasTheFoc
     EXPECT_TRUE(m_window->imageRow()->isHidden());
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Left);
     EXPECT_EQ(album->images(), (QList<AlbumPhoto *>{images[1], images[2], images[0], images[3]}));
-    EXPECT_EQ(album->coverFileName(), images[1]->thumbFileName);
+    EXPECT_EQ(album->coverFileName(), images[1]->thumbFileName());
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
     EXPECT_EQ(album->images(), (QList<AlbumPhoto *>{images[0], images[3], images[1], images[2]}));
@@ -423,7 +423,7 @@ TEST_F(AlbumsWindowTest, DeleteImagesRemovesTheSelectedOnesAfterYes)
 {
     Album *album = firstAlbum();
     const auto images = addPhotos(album, 3);
-    const QString keptThumb = images[1]->thumbFileName;
+    const QString keptThumb = images[1]->thumbFileName();
     click(images[0]);
     click(images[2], true);
 
@@ -435,7 +435,7 @@ TEST_F(AlbumsWindowTest, DeleteImagesRemovesTheSelectedOnesAfterYes)
     MessageBox::setNextAnswer(QMessageBox::Yes);
     m_window->deleteImages();
     ASSERT_EQ(album->images().size(), 1);
-    EXPECT_EQ(album->images()[0]->thumbFileName, keptThumb);
+    EXPECT_EQ(album->images()[0]->thumbFileName(), keptThumb);
     EXPECT_EQ(album->coverFileName(), keptThumb);
     EXPECT_EQ(album->thumbnailsPanelWidth(), 2 + 102);
     QApplication::processEvents();
@@ -463,8 +463,8 @@ TEST_F(AlbumsWindowTest, DeleteKeyOnAThumbnailDeletesEverySelectedPhoto)
 TEST_F(AlbumsWindowTest, TransparencyBoxesSetBothOpacities)
 {
     m_window->tileControls().transparency->setValue(42);
-    EXPECT_EQ(m_gallery->menuStyle()->catfillalpha, 42);
-    EXPECT_EQ(m_gallery->menuStyle()->catgradalpha, 42);
+    EXPECT_EQ(m_gallery->menuStyle()->fillAlpha(), 42);
+    EXPECT_EQ(m_gallery->menuStyle()->gradientAlpha(), 42);
     m_window->backgroundControls().transparency->setValue(63);
     EXPECT_EQ(m_gallery->menuPanel()->fillAlpha(), 63);
     EXPECT_EQ(m_gallery->menuPanel()->gradientAlpha(), 63);
@@ -482,11 +482,11 @@ TEST_F(AlbumsWindowTest, TransparencyBoxesSetBothOpacities)
 TEST_F(AlbumsWindowTest, DashedOnBothTabsTurnsTheSolidBorderOff)
 {
     m_window->tileControls().dashed->setChecked(true);
-    EXPECT_FALSE(m_gallery->menuStyle()->catbdrsolid);
+    EXPECT_FALSE(m_gallery->menuStyle()->borderSolid());
     for (const Album *album : m_gallery->thumbnailStrip()->albums())
         EXPECT_FALSE(album->borderSolid());
     m_window->tileControls().dashed->setChecked(false);
-    EXPECT_TRUE(m_gallery->menuStyle()->catbdrsolid);
+    EXPECT_TRUE(m_gallery->menuStyle()->borderSolid());
 
     m_gallery->menuPanel()->setBorderSolid(true);
     m_window->fillControls();
@@ -530,25 +530,25 @@ TEST_F(AlbumsWindowTest, BackgroundStyleSwitchesThePanelAndItsColourRow)
 
 TEST_F(AlbumsWindowTest, FillControlsShowsTheModelWithoutWritingBack)
 {
-    m_gallery->menuStyle()->catfillalpha = 55;
-    m_gallery->menuStyle()->catbdrsolid = false;
-    m_gallery->captionFontColor = Colors::Red;
+    m_gallery->menuStyle()->setFillAlpha(55);
+    m_gallery->menuStyle()->setBorderSolid(false);
+    m_gallery->setCaptionFontColor(Colors::Red);
     m_gallery->setModified(false);
     m_window->fillControls();
     EXPECT_EQ(m_window->tileControls().transparency->value(), 55);
     EXPECT_TRUE(m_window->tileControls().dashed->isChecked());
     EXPECT_EQ(m_window->captionFontColor()->color(), Colors::Red);
     EXPECT_EQ(m_window->backgroundControls().transparency->value(), 25);
-    EXPECT_EQ(m_gallery->menuStyle()->catgradalpha, 70);
+    EXPECT_EQ(m_gallery->menuStyle()->gradientAlpha(), 70);
     EXPECT_FALSE(m_gallery->modified());
 }
 
 TEST_F(AlbumsWindowTest, CaptionGroupEditsTheGallery)
 {
     m_window->captionBackgroundColor()->setColor(Colors::Blue);
-    EXPECT_EQ(m_gallery->captionFontBkColor, Colors::Blue);
+    EXPECT_EQ(m_gallery->captionFontBkColor(), Colors::Blue);
     m_window->captionFontColor()->setColor(Colors::Red);
-    EXPECT_EQ(m_gallery->captionFontColor, Colors::Red);
+    EXPECT_EQ(m_gallery->captionFontColor(), Colors::Red);
     EXPECT_TRUE(m_gallery->modified());
 }
 

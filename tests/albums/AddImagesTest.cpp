@@ -39,8 +39,8 @@ protected:
     {
         QList<Made> made;
         for (const AlbumPhoto *image : album->images())
-            made.append(Made{image->sourcePath, image->bigFileName, image->thumbFileName, hash(work(image->bigFileName)),
-                             hash(work(image->thumbFileName)), image->undecodable});
+            made.append(Made{image->sourcePath(), image->bigFileName(), image->thumbFileName(), hash(work(image->bigFileName())),
+                             hash(work(image->thumbFileName())), image->undecodable()});
         return made;
     }
 
@@ -130,8 +130,8 @@ TEST_F(AddImagesTest, SkippedPhotoFreesTheNameItWouldHaveTaken)
     const AddImagesResult result = batch(photos, m_dir.path() + u"/batch"_s);
     ASSERT_EQ(result.added.size(), 1);
     const AlbumPhoto *image = result.added.first();
-    EXPECT_EQ(image->bigFileName, u"a.jpg"_s);
-    EXPECT_EQ(image->thumbFileName, u"a_s.jpg"_s);
+    EXPECT_EQ(image->bigFileName(), u"a.jpg"_s);
+    EXPECT_EQ(image->thumbFileName(), u"a_s.jpg"_s);
     EXPECT_EQ(colourAt(thumb(image), 3, 3), 'r'); // made from the photo, not from a(2)_s.jpg
 }
 
@@ -163,7 +163,7 @@ TEST_F(AddImagesTest, CancelDuringTheThirdOfFiveStopsAfterIt)
     EXPECT_EQ(progress.total, 5);
     // The photos after the cancel left no file behind.
     EXPECT_EQ(QDir(AppFolders::imagesWorkFolder()).entryList(QDir::Files).size(), 6);
-    EXPECT_EQ(album->images().last()->bigFileName, u"p3.jpg"_s);
+    EXPECT_EQ(album->images().last()->bigFileName(), u"p3.jpg"_s);
 }
 
 TEST_F(AddImagesTest, FolderEntriesThatAreNoPicturesAreCountedNotAdded)
@@ -178,7 +178,7 @@ TEST_F(AddImagesTest, FolderEntriesThatAreNoPicturesAreCountedNotAdded)
     EXPECT_EQ(progress.total, 5);
     EXPECT_EQ(progress.counter, 5);
     EXPECT_TRUE(result.undecodable.isEmpty());
-    EXPECT_EQ(album->images()[1]->bigFileName, u"two.jpg"_s);
+    EXPECT_EQ(album->images()[1]->bigFileName(), u"two.jpg"_s);
 }
 
 TEST_F(AddImagesTest, FolderPictureExtensions)
@@ -204,16 +204,16 @@ TEST_F(AddImagesTest, FirstImageOfTheFirstAlbumGetsTheCaption)
 {
     const AddImagesResult result = album->addImages({makeJpeg(photo(u"x.jpg"_s), 320, 240), makeJpeg(photo(u"y.jpg"_s), 320, 240)});
     ASSERT_EQ(result.added.size(), 2);
-    EXPECT_EQ(result.added[0]->caption, u"Enter your image caption here"_s);
-    EXPECT_TRUE(result.added[1]->caption.isEmpty());
+    EXPECT_EQ(result.added[0]->caption(), u"Enter your image caption here"_s);
+    EXPECT_TRUE(result.added[1]->caption().isEmpty());
     EXPECT_EQ(album->coverFileName(), u"x_s.jpg"_s);
-    EXPECT_TRUE(result.added[1]->selected);
-    EXPECT_FALSE(result.added[0]->selected);
+    EXPECT_TRUE(result.added[1]->selected());
+    EXPECT_FALSE(result.added[0]->selected());
 
     Album *second = gallery->thumbnailStrip()->addAlbum(u"Second"_s);
     const AddImagesResult other = second->addImages({makeJpeg(photo(u"z.jpg"_s), 320, 240)});
     ASSERT_EQ(other.added.size(), 1);
-    EXPECT_TRUE(other.added[0]->caption.isEmpty());
+    EXPECT_TRUE(other.added[0]->caption().isEmpty());
 }
 
 TEST_F(AddImagesTest, ManyPhotosUseEveryWorker)

@@ -12,22 +12,22 @@ TEST_F(ImportTest, NamesAreCleanedLowerCasedAndUnique)
 {
     const QString path = makeJpeg(photo(u"My Photo.JPG"_s), 320, 240);
     AlbumPhoto *first = album->addImage(path);
-    EXPECT_EQ(first->bigFileName, u"my_photo.jpg"_s);
-    EXPECT_EQ(first->thumbFileName, u"my_photo_s.jpg"_s);
-    EXPECT_EQ(first->sourcePath, path);
+    EXPECT_EQ(first->bigFileName(), u"my_photo.jpg"_s);
+    EXPECT_EQ(first->thumbFileName(), u"my_photo_s.jpg"_s);
+    EXPECT_EQ(first->sourcePath(), path);
     AlbumPhoto *second = album->addImage(path);
-    EXPECT_EQ(second->bigFileName, u"my_photo(2).jpg"_s);
-    EXPECT_EQ(second->thumbFileName, u"my_photo(2)_s.jpg"_s);
+    EXPECT_EQ(second->bigFileName(), u"my_photo(2).jpg"_s);
+    EXPECT_EQ(second->thumbFileName(), u"my_photo(2)_s.jpg"_s);
 }
 
 TEST_F(ImportTest, StemEndsAtTheFirstDotAndMediaCharactersGo)
 {
     AlbumPhoto *holiday = album->addImage(makePicture(photo(u"holiday.2007.png"_s), markedPicture(64, 48), "png"));
-    EXPECT_EQ(holiday->bigFileName, u"holiday.jpg"_s);
-    EXPECT_EQ(holiday->thumbFileName, u"holiday_s.jpg"_s);
+    EXPECT_EQ(holiday->bigFileName(), u"holiday.jpg"_s);
+    EXPECT_EQ(holiday->thumbFileName(), u"holiday_s.jpg"_s);
     AlbumPhoto *ab = album->addImage(makePicture(photo(u"a&b.gif"_s), markedPicture(64, 48), "gif"));
-    EXPECT_EQ(ab->bigFileName, u"ab.jpg"_s);
-    EXPECT_EQ(ab->thumbFileName, u"ab_s.jpg"_s);
+    EXPECT_EQ(ab->bigFileName(), u"ab.jpg"_s);
+    EXPECT_EQ(ab->thumbFileName(), u"ab_s.jpg"_s);
     EXPECT_TRUE(hasFiles(holiday));
     EXPECT_TRUE(hasFiles(ab));
 }
@@ -164,7 +164,7 @@ TEST_F(ImportTest, OtherFormatsAreConverted)
         {u"p.png"_s, "png"}, {u"g.gif"_s, "gif"}, {u"b.bmp"_s, "bmp"}, {u"t.tif"_s, "tiff"}, {u"t2.tiff"_s, "tiff"}};
     for (const auto &[name, format] : formats) {
         AlbumPhoto *image = album->addImage(makePicture(photo(name), markedPicture(1000, 750), format));
-        EXPECT_FALSE(image->undecodable) << name.toStdString() << " " << image->undecodableReason.toStdString();
+        EXPECT_FALSE(image->undecodable()) << name.toStdString() << " " << image->undecodableReason().toStdString();
         EXPECT_EQ(big(image).size(), QSize(800, 600)) << name.toStdString();
         EXPECT_EQ(thumb(image).size(), QSize(150, 112)) << name.toStdString();
         EXPECT_EQ(colourAt(big(image), 5, 5), 'r') << name.toStdString();
@@ -262,10 +262,10 @@ TEST_F(ImportTest, CopiedJpegKeepsItsOrientationTag)
 TEST_F(ImportTest, MissingFileKeepsItsNamesWithoutFiles)
 {
     AlbumPhoto *image = album->addImage(photo(u"gone.jpg"_s));
-    EXPECT_EQ(image->bigFileName, u"gone.jpg"_s);
-    EXPECT_EQ(image->thumbFileName, u"gone_s.jpg"_s);
+    EXPECT_EQ(image->bigFileName(), u"gone.jpg"_s);
+    EXPECT_EQ(image->thumbFileName(), u"gone_s.jpg"_s);
     EXPECT_FALSE(hasFiles(image));
-    EXPECT_FALSE(image->undecodable);
+    EXPECT_FALSE(image->undecodable());
     EXPECT_EQ(progress.calls, (QStringList{u"status:Loading..."_s, u"image:gone.jpg"_s, u"percent:10"_s}));
     EXPECT_EQ(album->images().size(), 1);
 }
@@ -275,7 +275,7 @@ TEST_F(ImportTest, MissingFileIsLookedForInTheGalleryFolder)
     gallery->setFolderFromPath(includeTrailingSlash(m_dir.path() + u"/photos"_s));
     const QString there = makeJpeg(photo(u"found.jpg"_s), 320, 240);
     AlbumPhoto *image = album->addImage(m_dir.path() + u"/elsewhere/found.jpg"_s);
-    EXPECT_EQ(image->sourcePath, there);
+    EXPECT_EQ(image->sourcePath(), there);
     EXPECT_EQ(bigBytes(image), readFile(there));
 }
 
@@ -286,8 +286,8 @@ TEST_F(ImportTest, UndecodableFilesStayAsMissingOnes)
     const QString text = writeFile(photo(u"notes.jpg"_s), "these are not the pixels you are looking for");
     for (const QString &path : {truncated, text}) {
         AlbumPhoto *image = album->addImage(path);
-        EXPECT_TRUE(image->undecodable) << path.toStdString();
-        EXPECT_FALSE(image->undecodableReason.isEmpty());
+        EXPECT_TRUE(image->undecodable()) << path.toStdString();
+        EXPECT_FALSE(image->undecodableReason().isEmpty());
         EXPECT_FALSE(hasFiles(image));
     }
     EXPECT_EQ(album->images().size(), 2);
@@ -305,8 +305,8 @@ TEST_F(ImportTest, PictureTooLargeToDecodeIsUndecodable)
         jpeg[sof + offset + 1] = char(20000 & 0xFF);
     }
     AlbumPhoto *image = album->addImage(writeFile(photo(u"huge.jpg"_s), jpeg));
-    EXPECT_TRUE(image->undecodable);
-    EXPECT_TRUE(image->undecodableReason.contains(u"too large"_s)) << image->undecodableReason.toStdString();
+    EXPECT_TRUE(image->undecodable());
+    EXPECT_TRUE(image->undecodableReason().contains(u"too large"_s)) << image->undecodableReason().toStdString();
     EXPECT_FALSE(hasFiles(image));
 }
 
@@ -318,11 +318,11 @@ TEST_F(ImportTest, AddImageSetsCoverCaptionAndSelection)
     AlbumPhoto *second = album->addImage(makeJpeg(photo(u"two.jpg"_s), 320, 240));
     EXPECT_EQ(album->coverFileName(), u"one_s.jpg"_s);
     EXPECT_FALSE(album->coverPicture().isNull());
-    EXPECT_EQ(first->caption, u"Enter your image caption here"_s);
-    EXPECT_TRUE(second->caption.isEmpty());
-    EXPECT_FALSE(first->selected);
-    EXPECT_TRUE(second->selected);
-    EXPECT_EQ(second->viewLeft, 104);
+    EXPECT_EQ(first->caption(), u"Enter your image caption here"_s);
+    EXPECT_TRUE(second->caption().isEmpty());
+    EXPECT_FALSE(first->selected());
+    EXPECT_TRUE(second->selected());
+    EXPECT_EQ(second->viewLeft(), 104);
     EXPECT_EQ(first->loadThumbnail().size(), QSize(150, 112));
     EXPECT_TRUE(gallery->modified());
     EXPECT_FALSE(gallery->thumbnailStrip()->preview()[0].placeholder);
@@ -333,7 +333,7 @@ TEST_F(ImportTest, ExistingWorkingFileIsNeverRewritten)
     const QString path = makeJpeg(photo(u"p.jpg"_s), 1000, 750);
     AlbumPhoto *image = album->addImage(path);
     const QByteArray before = bigBytes(image);
-    writeFile(work(image->bigFileName), "kept");
+    writeFile(work(image->bigFileName()), "kept");
     image->processImage(path);
     EXPECT_EQ(bigBytes(image), QByteArray("kept"));
     EXPECT_NE(before, QByteArray("kept"));

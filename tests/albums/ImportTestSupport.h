@@ -80,13 +80,13 @@ protected:
 
     QString photo(const QString &name) const { return m_dir.path() + QStringLiteral("/photos/") + name; }
     QString work(const QString &name) const { return AppFolders::imagesWorkFolder() + name; }
-    QImage big(const AlbumPhoto *image) const { return QImage(work(image->bigFileName)); }
-    QImage thumb(const AlbumPhoto *image) const { return QImage(work(image->thumbFileName)); }
-    QByteArray bigBytes(const AlbumPhoto *image) const { return readFile(work(image->bigFileName)); }
-    QByteArray thumbBytes(const AlbumPhoto *image) const { return readFile(work(image->thumbFileName)); }
+    QImage big(const AlbumPhoto *image) const { return QImage(work(image->bigFileName())); }
+    QImage thumb(const AlbumPhoto *image) const { return QImage(work(image->thumbFileName())); }
+    QByteArray bigBytes(const AlbumPhoto *image) const { return readFile(work(image->bigFileName())); }
+    QByteArray thumbBytes(const AlbumPhoto *image) const { return readFile(work(image->thumbFileName())); }
     bool hasFiles(const AlbumPhoto *image) const
     {
-        return QFileInfo(work(image->bigFileName)).isFile() && QFileInfo(work(image->thumbFileName)).isFile();
+        return QFileInfo(work(image->bigFileName())).isFile() && QFileInfo(work(image->thumbFileName())).isFile();
     }
 
     QTemporaryDir m_dir;

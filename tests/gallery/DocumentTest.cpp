@@ -167,19 +167,19 @@ TEST_F(Document, AlbumsAndImages)
     AlbumPhoto *a = first->addImage(m_app.path(u"Photos/My Photo.JPG"_s));
     AlbumPhoto *b = first->addImage(m_app.path(u"Photos/holiday.2007.png"_s));
     AlbumPhoto *c = second->addImage(m_app.path(u"Photos/a&b.gif"_s));
-    EXPECT_EQ(a->bigFileName, u"my_photo.jpg"_s);
-    EXPECT_EQ(a->thumbFileName, u"my_photo_s.jpg"_s);
-    EXPECT_EQ(b->bigFileName, u"holiday.jpg"_s);
-    EXPECT_EQ(c->bigFileName, u"ab.jpg"_s);
-    EXPECT_EQ(a->caption, u"Enter your image caption here"_s); // first image of the first album only
-    EXPECT_TRUE(b->caption.isEmpty());
-    EXPECT_TRUE(c->caption.isEmpty());
+    EXPECT_EQ(a->bigFileName(), u"my_photo.jpg"_s);
+    EXPECT_EQ(a->thumbFileName(), u"my_photo_s.jpg"_s);
+    EXPECT_EQ(b->bigFileName(), u"holiday.jpg"_s);
+    EXPECT_EQ(c->bigFileName(), u"ab.jpg"_s);
+    EXPECT_EQ(a->caption(), u"Enter your image caption here"_s); // first image of the first album only
+    EXPECT_TRUE(b->caption().isEmpty());
+    EXPECT_TRUE(c->caption().isEmpty());
     EXPECT_EQ(first->coverFileName(), u"my_photo_s.jpg"_s);
-    EXPECT_EQ(a->viewLeft, 2);
-    EXPECT_EQ(b->viewLeft, 104);
+    EXPECT_EQ(a->viewLeft(), 2);
+    EXPECT_EQ(b->viewLeft(), 104);
     EXPECT_EQ(first->thumbnailsPanelWidth(), 206);
-    EXPECT_TRUE(b->selected);
-    EXPECT_FALSE(a->selected);
+    EXPECT_TRUE(b->selected());
+    EXPECT_FALSE(a->selected());
 
     first->selectImage(a, true); // Shift adds to the selection
     EXPECT_EQ(first->selectedImages().size(), 2);
@@ -203,13 +203,13 @@ TEST_F(Document, AlbumStyleIsAppliedToEveryAlbum)
     GalleryDocument g;
     g.resetAsNewGallery();
     AlbumMenuStyle *style = g.menuStyle();
-    style->setCatDoGradient(true);
-    EXPECT_FALSE(style->catdobk);
-    style->setCatDoGradient(false);
-    EXPECT_FALSE(style->catdobk);
-    style->setCatDoBk(true);
-    style->setCatBdrColor(Colors::Red);
-    style->setCatW(120);
+    style->setGradientFill(true);
+    EXPECT_FALSE(style->backgroundOn());
+    style->setGradientFill(false);
+    EXPECT_FALSE(style->backgroundOn());
+    style->setBackgroundOn(true);
+    style->setBorderColor(Colors::Red);
+    style->setTileWidth(120);
     g.thumbnailStrip()->applyAlbumStyle();
     const Album *album = g.thumbnailStrip()->albums().first();
     EXPECT_TRUE(album->solidFill());
@@ -237,6 +237,6 @@ TEST(menuSize, RowsColumnsAndTheCap)
         EXPECT_EQ(style.menuSize(c.canvas, c.display, c.albums), QSize(c.w, c.h))
             << c.canvas << " " << c.albums;
     }
-    style.catw = -10; // a zero step must not divide by zero
+    style.setTileWidth(-10); // a zero step must not divide by zero
     EXPECT_EQ(style.menuSize(500, 360, 2).width(), 22);
 }

@@ -63,11 +63,11 @@ TEST_F(GalleryXml, AlbumsImagesCaptionsAndLinks)
     Album *third = strip->addAlbum(u"<Empty>"_s);
     Q_UNUSED(third);
     AlbumPhoto *a = first->addImage(m_app.path(u"p/one.jpg"_s));
-    a->caption = u"Tom & Jerry's \"best\" <day>"_s;
-    a->link = u"http://example.org/?a=1&b=2"_s;
+    a->setCaption(u"Tom & Jerry's \"best\" <day>"_s);
+    a->setLink(u"http://example.org/?a=1&b=2"_s);
     first->addImage(m_app.path(u"p/two.jpg"_s));
     AlbumPhoto *c = second->addImage(m_app.path(u"p/three.jpg"_s));
-    c->link = u"http://x.org/"_s;
+    c->setLink(u"http://x.org/"_s);
 
     const QString xml = g.writeXml();
     EXPECT_EQ(block(xml, u"  <thumbnailer"_s, u"  </thumbnailer>"_s), (QStringList{
@@ -100,7 +100,7 @@ TEST_F(GalleryXml, AlbumsImagesCaptionsAndLinks)
     QDomDocument doc;
     ASSERT_TRUE(doc.setContent(xml));
     const QDomElement album = doc.documentElement().firstChildElement().firstChildElement(u"thumbnailer"_s);
-    EXPECT_EQ(album.attribute(u"imagecaption1"_s), a->caption);
+    EXPECT_EQ(album.attribute(u"imagecaption1"_s), a->caption());
 }
 
 TEST_F(GalleryXml, HiddenButtonsAreLeftOutAndTheStripStays)

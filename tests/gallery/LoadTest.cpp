@@ -47,8 +47,8 @@ TEST_F(Loading, ASavedGalleryReadsBackToTheSameFile)
     GalleryDocument original;
     original.resetAsNewGallery();
     Album *first = original.thumbnailStrip()->albums().first();
-    first->addImage(m_app.path(u"p/one.jpg"_s))->link = u"http://a.org/?x=1&y=2"_s;
-    first->addImage(m_app.path(u"p/two.jpg"_s))->caption = u"Second \"one\""_s;
+    first->addImage(m_app.path(u"p/one.jpg"_s))->setLink(u"http://a.org/?x=1&y=2"_s);
+    first->addImage(m_app.path(u"p/two.jpg"_s))->setCaption(u"Second \"one\""_s);
     Album *second = original.thumbnailStrip()->addAlbum(u"Trips & Tours"_s);
     second->addImage(m_app.path(u"p/three.jpg"_s));
     second->setDescription(u"<b>far</b>"_s);
@@ -65,9 +65,9 @@ TEST_F(Loading, ASavedGalleryReadsBackToTheSameFile)
     original.thumbnailStrip()->setGradientAngle(15);
     original.thumbnailStrip()->setBorderColor(rgbColor(9, 8, 7));
     original.imageDisplay()->setKeepAspect(true);
-    original.menuStyle()->setCatW(150);
-    original.slideshowSpeed = 48;
-    original.captionFont = u"Verdana"_s;
+    original.menuStyle()->setTileWidth(150);
+    original.setSlideshowSpeed(48);
+    original.setCaptionFont(u"Verdana"_s);
     const QString path = writeFile(m_site.path() + u"/g.xml"_s, encodeGalleryText(original.writeXml()));
 
     const GalleryLoadReport report = open(path);
@@ -93,7 +93,7 @@ TEST_F(Loading, MissingAttributesTakeTheirDefaults)
     EXPECT_FALSE(g.backgroundSolid());
     EXPECT_FALSE(g.borderOn()); // flags that are missing switch their property off
     EXPECT_EQ(g.fillAlpha(), 100);
-    EXPECT_EQ(g.slideshowSpeed, 100);
+    EXPECT_EQ(g.slideshowSpeed(), 100);
     EXPECT_EQ(g.thumbnailStrip()->thumbWidth(), 85);
     EXPECT_EQ(g.thumbnailStrip()->thumbHighlightWidth(), 1);
     EXPECT_EQ(g.thumbnailStrip()->bounds(), QRect(10, 10, 300, 200));
@@ -102,10 +102,10 @@ TEST_F(Loading, MissingAttributesTakeTheirDefaults)
     EXPECT_FALSE(g.albumsButton()->visible());
     EXPECT_EQ(g.soundsButton()->bounds(), QRect(10, 10, 300, 200));
     EXPECT_EQ(g.soundsButton()->fontX(), 10);
-    EXPECT_EQ(g.menuStyle()->catw, 100);
-    EXPECT_EQ(g.menuStyle()->catfontsize, 14);
-    EXPECT_TRUE(g.menuStyle()->catfont.isEmpty());
-    EXPECT_EQ(g.menuStyle()->catfillclr, Colors::Black); // colours keep the new-gallery value
+    EXPECT_EQ(g.menuStyle()->tileWidth(), 100);
+    EXPECT_EQ(g.menuStyle()->fontSize(), 14);
+    EXPECT_TRUE(g.menuStyle()->fontFace().isEmpty());
+    EXPECT_EQ(g.menuStyle()->fillColor(), Colors::Black); // colours keep the new-gallery value
     EXPECT_TRUE(g.backgroundSoundName().isEmpty());
     EXPECT_TRUE(g.mouseOverSoundName().isEmpty());
     ASSERT_EQ(g.thumbnailStrip()->albums().size(), 1);
@@ -128,12 +128,12 @@ TEST_F(Loading, NumberingGapsEndTheReading)
     EXPECT_EQ(albums[0]->coverFileName(), u"a_s.jpg"_s);
     EXPECT_TRUE(albums[2]->name().isEmpty());
     // The first image of the first album gets the default caption, others none.
-    EXPECT_EQ(albums[0]->images()[0]->caption, u"Enter your image caption here"_s);
-    EXPECT_EQ(albums[1]->images()[0]->caption, u"E"_s);
-    EXPECT_EQ(albums[1]->images()[0]->link, u"http://e/"_s);
+    EXPECT_EQ(albums[0]->images()[0]->caption(), u"Enter your image caption here"_s);
+    EXPECT_EQ(albums[1]->images()[0]->caption(), u"E"_s);
+    EXPECT_EQ(albums[1]->images()[0]->link(), u"http://e/"_s);
     EXPECT_EQ(albums[2]->images().size(), 0);
     // A photo missing from the images folder is looked for beside the gallery file.
-    EXPECT_EQ(albums[0]->images()[1]->sourcePath, QString(m_site.path() + u"/b.jpg"_s));
+    EXPECT_EQ(albums[0]->images()[1]->sourcePath(), QString(m_site.path() + u"/b.jpg"_s));
 }
 
 TEST_F(Loading, UnreadablePhotosKeepTheirPlacesAndAreListedOnce)
@@ -156,12 +156,12 @@ TEST_F(Loading, UnreadablePhotosKeepTheirPlacesAndAreListedOnce)
     // Captions and links stay with their own photos; a missing file is no read failure.
     const QList<AlbumPhoto *> &images = m_gallery->thumbnailStrip()->albums().first()->images();
     ASSERT_EQ(images.size(), 4);
-    EXPECT_TRUE(images[0]->undecodable);
-    EXPECT_EQ(images[1]->caption, u"Good"_s);
-    EXPECT_FALSE(images[1]->undecodable);
-    EXPECT_FALSE(images[2]->undecodable);
-    EXPECT_EQ(images[3]->link, u"http://t/"_s);
-    EXPECT_TRUE(QFileInfo(AppFolders::imagesWorkFolder() + images[1]->bigFileName).isFile());
+    EXPECT_TRUE(images[0]->undecodable());
+    EXPECT_EQ(images[1]->caption(), u"Good"_s);
+    EXPECT_FALSE(images[1]->undecodable());
+    EXPECT_FALSE(images[2]->undecodable());
+    EXPECT_EQ(images[3]->link(), u"http://t/"_s);
+    EXPECT_TRUE(QFileInfo(AppFolders::imagesWorkFolder() + images[1]->bigFileName()).isFile());
 }
 
 // Reading names only gives the same upload lists as reading the photos, and makes no files.
@@ -176,7 +176,7 @@ TEST_F(Loading, NamesOnlyGivesTheSameUploadListsWithoutReadingPhotos)
         ASSERT_TRUE(picture.save(m_site.path() + u"/p/"_s + name));
     Album *first = original.thumbnailStrip()->albums().first();
     first->addImage(m_site.path() + u"/p/one.jpg"_s);
-    first->addImage(m_site.path() + u"/p/two.jpg"_s)->caption = u"Two"_s;
+    first->addImage(m_site.path() + u"/p/two.jpg"_s)->setCaption(u"Two"_s);
     // The same photo again takes other names in the images folder.
     original.thumbnailStrip()->addAlbum(u"More"_s)->addImage(m_site.path() + u"/p/one.jpg"_s);
     const QString path = m_site.path() + u"/g.xml"_s;
@@ -184,8 +184,8 @@ TEST_F(Loading, NamesOnlyGivesTheSameUploadListsWithoutReadingPhotos)
 
     open(path);
     m_gallery->fillUploadLists();
-    const QStringList files = m_gallery->uploadFiles;
-    const QStringList images = m_gallery->uploadImageFiles;
+    const QStringList files = m_gallery->uploadFiles();
+    const QStringList images = m_gallery->uploadImageFiles();
     for (const QString &name : {u"one.jpg"_s, u"one_s.jpg"_s, u"one(2).jpg"_s, u"one(2)_s.jpg"_s, u"two_s.jpg"_s})
         EXPECT_TRUE(images.contains(name)) << images.join(u' ').toStdString();
 
@@ -195,9 +195,9 @@ TEST_F(Loading, NamesOnlyGivesTheSameUploadListsWithoutReadingPhotos)
     const GalleryLoadReport report = m_gallery->loadFromFile(path, PhotoLoading::NamesOnly);
     EXPECT_TRUE(report.recognised);
     m_gallery->fillUploadLists();
-    EXPECT_EQ(m_gallery->uploadFiles, files);
-    EXPECT_EQ(m_gallery->uploadImageFiles, images);
-    EXPECT_EQ(m_gallery->thumbnailStrip()->albums().first()->images()[1]->caption, u"Two"_s);
+    EXPECT_EQ(m_gallery->uploadFiles(), files);
+    EXPECT_EQ(m_gallery->uploadImageFiles(), images);
+    EXPECT_EQ(m_gallery->thumbnailStrip()->albums().first()->images()[1]->caption(), u"Two"_s);
     EXPECT_TRUE(listFolder(AppFolders::imagesWorkFolder(), u"*.jpg"_s).isEmpty());
 }
 

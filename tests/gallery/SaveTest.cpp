@@ -47,8 +47,8 @@ protected:
     AlbumPhoto *addWorkedImage(Album *album, const QString &name)
     {
         AlbumPhoto *image = album->addImage(m_app.path(u"photos/"_s + name));
-        writeFile(AppFolders::imagesWorkFolder() + image->bigFileName, "big");
-        writeFile(AppFolders::imagesWorkFolder() + image->thumbFileName, "thumb");
+        writeFile(AppFolders::imagesWorkFolder() + image->bigFileName(), "big");
+        writeFile(AppFolders::imagesWorkFolder() + image->thumbFileName(), "thumb");
         return image;
     }
 
@@ -91,13 +91,13 @@ TEST_F(saving, SavingAgainRewritesOnlyTheMainFiles)
     const QStringList first = filesUnder(out());
     EXPECT_TRUE(first.contains(u"images/one.jpg"_s));
     // Published copies are never replaced.
-    writeFile(out(u"images/"_s + image->bigFileName), "edited on the server");
+    writeFile(out(u"images/"_s + image->bigFileName()), "edited on the server");
     writeFile(out(u"default.mp3"_s), "kept");
     writeFile(out(u"g.xml"_s), "stale");
     ASSERT_TRUE(m_gallery.save(chooseIn(u"g.xml"_s)));
     EXPECT_EQ(m_proposed, out(u"g.xml"_s));
     EXPECT_EQ(filesUnder(out()), first);
-    EXPECT_EQ(readFile(out(u"images/"_s + image->bigFileName)), QByteArray("edited on the server"));
+    EXPECT_EQ(readFile(out(u"images/"_s + image->bigFileName())), QByteArray("edited on the server"));
     EXPECT_EQ(readFile(out(u"default.mp3"_s)), QByteArray("kept"));
     EXPECT_EQ(readFile(out(u"g.xml"_s)), encodeGalleryText(m_gallery.writeXml()));
 }
@@ -194,11 +194,11 @@ TEST_F(saving, UploadLists)
 
     m_gallery.collectUploadFiles(chooseIn(u"g.xml"_s));
     EXPECT_EQ(shown.count(), 1);
-    EXPECT_EQ(m_gallery.uploadFiles, (QStringList{u"g.html"_s, u"g.xml"_s, u"fotovia-player.js"_s, u"bg.png"_s,
+    EXPECT_EQ(m_gallery.uploadFiles(), (QStringList{u"g.html"_s, u"g.xml"_s, u"fotovia-player.js"_s, u"bg.png"_s,
                                                   u"default.mp3"_s, u"butteryloop1.mp3"_s}));
     // Components first (a picture name counts even when its picture is off; the strip adds
     // the album covers), then every album's thumbnails and big images.
-    EXPECT_EQ(m_gallery.uploadImageFiles, (QStringList{u"display.png"_s, u"one_s.jpg"_s, u"one_s.jpg"_s,
+    EXPECT_EQ(m_gallery.uploadImageFiles(), (QStringList{u"display.png"_s, u"one_s.jpg"_s, u"one_s.jpg"_s,
                                                        u"one.jpg"_s, u"two_s.jpg"_s, u"two.jpg"_s}));
     // The gallery's own background picture lives beside the gallery file.
     EXPECT_TRUE(QFileInfo::exists(out(u"bg.png"_s)));
@@ -214,8 +214,8 @@ TEST_F(saving, DeletedImagesLeaveThePublishedFolderAtTheNextSave)
     Album *album = m_gallery.thumbnailStrip()->albums().first();
     AlbumPhoto *keep = addWorkedImage(album, u"keep.jpg"_s);
     AlbumPhoto *drop = addWorkedImage(album, u"drop.jpg"_s);
-    const QString dropBig = drop->bigFileName;
-    const QString dropThumb = drop->thumbFileName;
+    const QString dropBig = drop->bigFileName();
+    const QString dropThumb = drop->thumbFileName();
     ASSERT_TRUE(m_gallery.save(chooseIn(u"g.xml"_s)));
     album->deleteImage(drop);
     // The saved gallery file still names them until the next save.
@@ -224,7 +224,7 @@ TEST_F(saving, DeletedImagesLeaveThePublishedFolderAtTheNextSave)
     ASSERT_TRUE(m_gallery.save(chooseIn(u"g.xml"_s)));
     EXPECT_FALSE(QFileInfo::exists(out(u"images/"_s + dropBig)));
     EXPECT_FALSE(QFileInfo::exists(out(u"images/"_s + dropThumb)));
-    EXPECT_TRUE(QFileInfo::exists(out(u"images/"_s + keep->bigFileName)));
+    EXPECT_TRUE(QFileInfo::exists(out(u"images/"_s + keep->bigFileName())));
     EXPECT_FALSE(readFile(out(u"g.xml"_s)).contains(dropBig.toUtf8()));
 }
 

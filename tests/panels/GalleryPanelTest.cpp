@@ -72,9 +72,9 @@ const std::vector<GalleryEdit> &galleryEdits()
         {"Open Full Image On Click", [](GallerySettingsPanel &p) { p.clickFullSizeBox()->click(); },
          [](GalleryDocument &g) { return !g.imageDisplay()->clickFullSize(); }},
         {"SlideShow Speed", [](GallerySettingsPanel &p) { p.slideshowSpeedEdit()->setValue(3); },
-         [](GalleryDocument &g) { return g.slideshowSpeed == 72; }},
+         [](GalleryDocument &g) { return g.slideshowSpeed() == 72; }},
         {"Thumbnail Scroll Speed:", [](GallerySettingsPanel &p) { p.scrollSpeedEdit()->setValue(7); },
-         [](GalleryDocument &g) { return g.thumbScrollSpeed == 7; }},
+         [](GalleryDocument &g) { return g.thumbScrollSpeed() == 7; }},
     };
     return edits;
 }
@@ -104,7 +104,7 @@ TEST_F(GalleryPanelTest, FillingShowsTheGalleryAndWritesNothingBack)
     // A refill from different values writes none of them back.
     m_gallery->setBorderSolid(false);
     m_gallery->setAlbumsOnStartup(true);
-    m_gallery->slideshowSpeed = 100;
+    m_gallery->setSlideshowSpeed(100);
     m_gallery->playButton()->setVisible(false);
     m_gallery->clearModified();
     m_gallery->showGalleryProperties();
@@ -188,12 +188,12 @@ TEST_F(GalleryPanelTest, SlideshowSecondsAreStoredInTwentyFourths)
 {
     struct Case { int stored; int shown; };
     for (const Case c : {Case{100, 4}, Case{72, 3}, Case{47, 1}, Case{2880, 120}}) {
-        m_gallery->slideshowSpeed = c.stored;
+        m_gallery->setSlideshowSpeed(c.stored);
         m_gallery->showGalleryProperties();
         EXPECT_EQ(m_panel->slideshowSpeedEdit()->value(), c.shown) << c.stored;
     }
     m_panel->slideshowSpeedEdit()->setValue(10);
-    EXPECT_EQ(m_gallery->slideshowSpeed, 240);
+    EXPECT_EQ(m_gallery->slideshowSpeed(), 240);
 }
 
 TEST_F(GalleryPanelTest, RangesAndHints)

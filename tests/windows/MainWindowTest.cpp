@@ -390,7 +390,7 @@ TEST_F(MainWindowTest, UploadOpensMySitesOnlyForASavedUnchangedGallery)
     MySitesDialog *servers = MySitesDialog::instance(m_window.get());
     EXPECT_TRUE(servers->isVisible());
     EXPECT_EQ(servers->findChild<QTreeWidget *>(u"profileTree"_s)->topLevelItemCount(), 1);
-    EXPECT_TRUE(gallery()->uploadFiles.contains(u"up.xml"_s));
+    EXPECT_TRUE(gallery()->uploadFiles().contains(u"up.xml"_s));
     servers->hide();
 }
 

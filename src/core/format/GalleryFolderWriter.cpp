@@ -107,7 +107,7 @@ void GalleryFolderWriter::copyMedia(const QString &folder, const QString &images
 void GalleryFolderWriter::removeForgottenImages(const QString &folder, const QString &images) const
 {
     m_gallery.fillUploadLists();
-    const QStringList stillUsed = m_gallery.uploadImageFiles;
+    const QStringList stillUsed = m_gallery.uploadImageFiles();
     for (const QString &name : m_gallery.takeForgottenPublishedImageFiles(folder)) {
         if (!stillUsed.contains(name))
             QFile::remove(images + name);

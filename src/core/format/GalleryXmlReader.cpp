@@ -122,19 +122,19 @@ void GalleryXmlReader::applyGallery(const QDomElement &e)
         g.setBackgroundImage(resolve(image));
     g.setBorderSolid(flag(e, u"bkbdrsolid"_s));
     color(e, u"bkbdrcolor"_s, [&](PackedColor c) { g.setBorderColor(c); });
-    color(e, u"captionfontcolor"_s, [&](PackedColor c) { g.captionFontColor = c; });
-    color(e, u"captionfontbkcolor"_s, [&](PackedColor c) { g.captionFontBkColor = c; });
-    g.captionFontSize = intAttribute(e, u"captionfontsize"_s, 10);
+    color(e, u"captionfontcolor"_s, [&](PackedColor c) { g.setCaptionFontColor(c); });
+    color(e, u"captionfontbkcolor"_s, [&](PackedColor c) { g.setCaptionFontBkColor(c); });
+    g.setCaptionFontSize(intAttribute(e, u"captionfontsize"_s, 10));
     if (const QString font = readXmlAttr(e, u"captionfont"_s); !font.isEmpty())
-        g.captionFont = font;
+        g.setCaptionFont(font);
     // An empty sound name ends with no sound at all.
     g.releaseSoundWorkCopies();
     const QString music = readXmlAttr(e, u"bkmp3"_s);
     g.setBackgroundSound(music.isEmpty() ? QString() : resolve(music));
     const QString click = readXmlAttr(e, u"overclick"_s);
     g.setMouseOverSound(click.isEmpty() ? QString() : resolve(click));
-    g.slideshowSpeed = intAttribute(e, u"playspeed"_s, 100);
-    g.thumbScrollSpeed = intAttribute(e, u"thumbspeed"_s, 15);
+    g.setSlideshowSpeed(intAttribute(e, u"playspeed"_s, 100));
+    g.setThumbScrollSpeed(intAttribute(e, u"thumbspeed"_s, 15));
     applyStripHeader(e);
     applyCellStyle(e);
 }
@@ -251,9 +251,9 @@ void GalleryXmlReader::applyThumbnailer(const QDomElement &e, GalleryLoadReport 
         const QString number = QString::number(i + 1);
         AlbumPhoto *image = result.added[i];
         if (e.hasAttribute(u"imagecaption"_s + number))
-            image->caption = readXmlAttr(e, u"imagecaption"_s + number);
+            image->setCaption(readXmlAttr(e, u"imagecaption"_s + number));
         if (e.hasAttribute(u"imagelink"_s + number))
-            image->link = readXmlAttr(e, u"imagelink"_s + number);
+            image->setLink(readXmlAttr(e, u"imagelink"_s + number));
     }
 }
 
@@ -261,27 +261,27 @@ void GalleryXmlReader::applyCatagories(const QDomElement &e)
 {
     applyBackground(m_gallery.menuPanel(), e, true);
     AlbumMenuStyle *m = m_gallery.menuStyle();
-    m->setCatW(intAttribute(e, u"catw"_s, 100));
-    m->setCatH(intAttribute(e, u"cath"_s, 50));
-    m->setCatXYPadding(intAttribute(e, u"catxypadding"_s, 10));
-    m->setCatHLight(flag(e, u"cathlight"_s));
-    m->setCatHLightWidth(intAttribute(e, u"cathlightwidth"_s, 1));
-    color(e, u"cathlightclr"_s, [&](PackedColor c) { m->setCatHLightClr(c); });
-    m->setCatImgH(intAttribute(e, u"catimgh"_s, 50));
-    m->setCatImgW(intAttribute(e, u"catimgw"_s, 50));
-    m->setCatFontSize(intAttribute(e, u"catfontsize"_s, 14));
-    color(e, u"catfontclr"_s, [&](PackedColor c) { m->setCatFontClr(c); });
-    m->setCatFont(readXmlAttr(e, u"catfont"_s));
-    m->setCatDoBk(flag(e, u"catdobk"_s));
-    color(e, u"catfillclr"_s, [&](PackedColor c) { m->setCatFillClr(c); });
-    m->setCatFillAlpha(intAttribute(e, u"catfillalpha"_s, 100));
-    m->setCatDoGradient(flag(e, u"catdogradient"_s));
-    color(e, u"catgradclr"_s, [&](PackedColor c) { m->setCatGradClr(c); });
-    m->setCatGradAlpha(intAttribute(e, u"catgradalpha"_s, 100));
-    m->setCatGradAngle(intAttribute(e, u"catgradangle"_s, 70));
-    m->setCatDoBdr(flag(e, u"catdobdr"_s));
-    m->setCatBdrSolid(flag(e, u"catbdrsolid"_s));
-    color(e, u"catbdrcolor"_s, [&](PackedColor c) { m->setCatBdrColor(c); });
+    m->setTileWidth(intAttribute(e, u"catw"_s, 100));
+    m->setTileHeight(intAttribute(e, u"cath"_s, 50));
+    m->setTilePadding(intAttribute(e, u"catxypadding"_s, 10));
+    m->setHighlightOn(flag(e, u"cathlight"_s));
+    m->setHighlightWidth(intAttribute(e, u"cathlightwidth"_s, 1));
+    color(e, u"cathlightclr"_s, [&](PackedColor c) { m->setHighlightColor(c); });
+    m->setCoverHeight(intAttribute(e, u"catimgh"_s, 50));
+    m->setCoverWidth(intAttribute(e, u"catimgw"_s, 50));
+    m->setFontSize(intAttribute(e, u"catfontsize"_s, 14));
+    color(e, u"catfontclr"_s, [&](PackedColor c) { m->setFontColor(c); });
+    m->setFontFace(readXmlAttr(e, u"catfont"_s));
+    m->setBackgroundOn(flag(e, u"catdobk"_s));
+    color(e, u"catfillclr"_s, [&](PackedColor c) { m->setFillColor(c); });
+    m->setFillAlpha(intAttribute(e, u"catfillalpha"_s, 100));
+    m->setGradientFill(flag(e, u"catdogradient"_s));
+    color(e, u"catgradclr"_s, [&](PackedColor c) { m->setGradientColor(c); });
+    m->setGradientAlpha(intAttribute(e, u"catgradalpha"_s, 100));
+    m->setGradientAngle(intAttribute(e, u"catgradangle"_s, 70));
+    m->setBorderOn(flag(e, u"catdobdr"_s));
+    m->setBorderSolid(flag(e, u"catbdrsolid"_s));
+    color(e, u"catbdrcolor"_s, [&](PackedColor c) { m->setBorderColor(c); });
 
     const QList<Album *> &albums = m_gallery.thumbnailStrip()->albums();
     for (int i = 1; e.hasAttribute(u"cat%1link"_s.arg(i)); ++i) {

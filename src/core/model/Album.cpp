@@ -29,7 +29,7 @@ Album::Album(GalleryDocument *document, QObject *owner)
     setBareAttributes(true);
     setWriteGeometry(false);
     if (document)
-        setBounds(0, 0, document->menuStyle()->catw, document->menuStyle()->cath);
+        setBounds(0, 0, document->menuStyle()->tileWidth(), document->menuStyle()->tileHeight());
     setModified(false);
 }
 
@@ -46,25 +46,30 @@ void Album::markDocumentModified()
 
 void Album::setName(const QString &text)
 {
-    m_name = text;
-    markDocumentModified();
-    repaint();
+    assign(m_name, text);
 }
 
 void Album::setDescription(const QString &text)
 {
-    m_description = text;
-    markDocumentModified();
-    repaint();
+    assign(m_description, text);
+}
+
+void Album::setLinkId(const QString &id)
+{
+    assign(m_linkId, id, false);
 }
 
 void Album::setCover(const QString &path)
 {
-    markDocumentModified();
+    const bool changed = path != m_coverPath;
     m_coverPath = path;
+    // The same file is read again: its thumbnail may have been made anew.
     m_coverPicture = path.isEmpty() ? QImage() : QImage(path);
     m_coverFileName = fileNamePart(path);
-    repaint();
+    if (changed)
+        noteChange();
+    else
+        repaint();
 }
 
 void Album::refreshCover()
@@ -72,7 +77,7 @@ void Album::refreshCover()
     if (m_images.isEmpty())
         setCover(QString());
     else
-        setCover(AppFolders::imagesWorkFolder() + m_images.first()->thumbFileName);
+        setCover(AppFolders::imagesWorkFolder() + m_images.first()->thumbFileName());
 }
 
 bool Album::isFirstAlbum() const
@@ -86,7 +91,7 @@ AlbumPhoto *Album::addImage(const QString &path)
 {
     auto *image = new AlbumPhoto;
     m_images.append(image);
-    image->album = this;
+    image->setAlbum(this);
     image->importImage(path); // also refreshes the strip's preview
     finishAddedImage(image);
     return image;
@@ -95,9 +100,9 @@ AlbumPhoto *Album::addImage(const QString &path)
 void Album::finishAddedImage(AlbumPhoto *image)
 {
     if (m_images.size() == 1) {
-        setCover(AppFolders::imagesWorkFolder() + image->thumbFileName);
+        setCover(AppFolders::imagesWorkFolder() + image->thumbFileName());
         if (isFirstAlbum())
-            image->caption = u"Enter your image caption here"_s;
+            image->setCaption(u"Enter your image caption here"_s);
     }
     m_thumbnailsPanelHeight = AlbumPhoto::ViewHeight;
     layoutThumbnails();
@@ -110,10 +115,10 @@ AlbumPhoto *Album::addNamedImage(const QString &sourcePath, const QString &bigNa
                                                       const QString &thumbName)
 {
     auto *image = new AlbumPhoto;
-    image->album = this;
-    image->sourcePath = sourcePath;
-    image->bigFileName = bigName;
-    image->thumbFileName = thumbName;
+    image->setAlbum(this);
+    image->setSourcePath(sourcePath);
+    image->setBigFileName(bigName);
+    image->setThumbFileName(thumbName);
     m_images.append(image);
     return image;
 }
@@ -154,7 +159,7 @@ AddImagesResult Album::addImages(const QStringList &paths, const AddImagesOption
     const size_t ahead = size_t(ImageImportQueue::workerCount()) + 1;
     const auto handOut = [&] {
         AlbumPhoto probe; // resolves paths against this album's gallery folder
-        probe.album = this;
+        probe.setAlbum(this);
         while (pending.size() < ahead && next < paths.size()) {
             const qsizetype i = next++;
             if (!importable(i))
@@ -223,10 +228,10 @@ AddImagesResult Album::addImages(const QStringList &paths, const AddImagesOption
 
         auto *image = new AlbumPhoto;
         m_images.append(image);
-        image->album = this;
-        image->sourcePath = p.sourcePath;
-        image->bigFileName = names.big;
-        image->thumbFileName = names.thumb;
+        image->setAlbum(this);
+        image->setSourcePath(p.sourcePath);
+        image->setBigFileName(names.big);
+        image->setThumbFileName(names.thumb);
         image->applyOutcome(outcome, progress);
         if (Document() && Document()->thumbnailStrip())
             Document()->thumbnailStrip()->refreshPreview();
@@ -241,7 +246,7 @@ AlbumPhoto *Album::takeImage(AlbumPhoto *image)
 {
     if (!m_images.removeOne(image))
         return nullptr;
-    image->album = nullptr;
+    image->setAlbum(nullptr);
     layoutThumbnails();
     markDocumentModified();
     emit imagesChanged();
@@ -270,10 +275,10 @@ void Album::selectImage(AlbumPhoto *image, bool extend)
 {
     if (!extend) {
         for (AlbumPhoto *other : std::as_const(m_images))
-            other->selected = false;
+            other->setSelected(false);
     }
     if (image)
-        image->selected = extend ? !image->selected : true;
+        image->setSelected(extend ? !image->selected() : true);
     emit imageSelectionChanged();
 }
 
@@ -281,7 +286,7 @@ QList<AlbumPhoto *> Album::selectedImages() const
 {
     QList<AlbumPhoto *> selected;
     for (AlbumPhoto *image : m_images) {
-        if (image->selected)
+        if (image->selected())
             selected.append(image);
     }
     return selected;
@@ -291,7 +296,7 @@ void Album::layoutThumbnails()
 {
     int left = 2;
     for (AlbumPhoto *image : std::as_const(m_images)) {
-        image->viewLeft = left;
+        image->setViewLeft(left);
         left += AlbumPhoto::ViewWidth + 2;
     }
     m_thumbnailsPanelWidth = left;
@@ -303,8 +308,8 @@ QFont Album::labelFont(bool bold) const
     if (!Document())
         return font;
     const AlbumMenuStyle *style = Document()->menuStyle();
-    font.setFamily(style->catfont);
-    font.setPointSize(AlbumMenuStyle::labelPointSize(style->catfontsize));
+    font.setFamily(style->fontFace());
+    font.setPointSize(AlbumMenuStyle::labelPointSize(style->fontSize()));
     font.setBold(bold);
     return font;
 }
@@ -314,9 +319,9 @@ void Album::layoutTile()
     if (!Document())
         return;
     const AlbumMenuStyle *style = Document()->menuStyle();
-    const int pad = style->catxypadding;
-    m_coverBox = QRect(pad, pad, style->catimgw, style->catimgh);
-    const int labelLeft = 2 * pad + style->catimgw;
+    const int pad = style->tilePadding();
+    m_coverBox = QRect(pad, pad, style->coverWidth(), style->coverHeight());
+    const int labelLeft = 2 * pad + style->coverWidth();
     m_nameLabel = QRect(labelLeft, 6, std::max(0, width() - labelLeft), QFontMetrics(labelFont(true)).height());
     const int descriptionTop = m_nameLabel.top() + m_nameLabel.height() + 4;
     m_descriptionLabel = QRect(labelLeft, descriptionTop, width() - labelLeft, height() - descriptionTop);
@@ -328,12 +333,12 @@ QString Album::writeImagesXml() const
     for (qsizetype i = 0; i < m_images.size(); ++i) {
         const AlbumPhoto *image = m_images[i];
         const QString n = QString::number(i + 1);
-        xml += xmlPathAttr(3, QString(u"image"_s + n), image->thumbFileName);
-        xml += xmlPathAttr(3, QString(u"bigimage"_s + n), image->bigFileName);
-        if (!image->link.isEmpty())
-            xml += xmlTextAttr(3, QString(u"imagelink"_s + n), image->link);
-        if (!image->caption.isEmpty())
-            xml += xmlTextAttr(3, QString(u"imagecaption"_s + n), image->caption);
+        xml += xmlPathAttr(3, QString(u"image"_s + n), image->thumbFileName());
+        xml += xmlPathAttr(3, QString(u"bigimage"_s + n), image->bigFileName());
+        if (!image->link().isEmpty())
+            xml += xmlTextAttr(3, QString(u"imagelink"_s + n), image->link());
+        if (!image->caption().isEmpty())
+            xml += xmlTextAttr(3, QString(u"imagecaption"_s + n), image->caption());
     }
     return xml;
 }
@@ -354,8 +359,8 @@ void Album::collectFiles()
     if (!Document())
         return;
     for (const AlbumPhoto *image : std::as_const(m_images)) {
-        Document()->addUploadImageFile(image->thumbFileName);
-        Document()->addUploadImageFile(image->bigFileName);
+        Document()->addUploadImageFile(image->thumbFileName());
+        Document()->addUploadImageFile(image->bigFileName());
     }
 }
 
@@ -363,7 +368,7 @@ void Album::copyImagesTo(const QString &folder) const
 {
     const QString work = AppFolders::imagesWorkFolder();
     for (const AlbumPhoto *image : m_images) {
-        for (const QString &name : {image->bigFileName, image->thumbFileName}) {
+        for (const QString &name : {image->bigFileName(), image->thumbFileName()}) {
             if (!QFileInfo(work + name).isFile()) {
                 if (Document())
                     Document()->reportMissingImageFile(work + name);

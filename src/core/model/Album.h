@@ -47,7 +47,7 @@ public:
     QString coverFileName() const { return m_coverFileName; }
     const QImage &coverPicture() const { return m_coverPicture; }
     QString linkId() const { return m_linkId; }
-    void setLinkId(const QString &id) { m_linkId = id; }
+    void setLinkId(const QString &id);
     const QList<AlbumPhoto *> &images() const { return m_images; }
 
     // Tile layout (tile coordinates) and the thumbnails panel of the Photo Albums window.

@@ -40,7 +40,7 @@ void writeNewFile(const QString &path, const QByteArray &bytes)
 
 QString AlbumPhoto::GalleryFolder() const
 {
-    GalleryDocument *document = album ? album->Document() : nullptr;
+    GalleryDocument *document = m_album ? m_album->Document() : nullptr;
     return document ? document->getFolder() : QString();
 }
 
@@ -72,25 +72,24 @@ void AlbumPhoto::importImage(const QString &path)
 {
     const QString name = fileNamePart(path);
     reportLoading(ImportProgress::current(), name);
-    sourcePath = resolveSourcePath(path);
+    m_sourcePath = resolveSourcePath(path);
     const WorkingNames names = namesFor(name);
-    bigFileName = names.big;
-    thumbFileName = names.thumb;
-    processImage(sourcePath);
+    m_bigFileName = names.big;
+    m_thumbFileName = names.thumb;
+    processImage(m_sourcePath);
     refreshStripPreview();
 }
 
 void AlbumPhoto::processImage(const QString &source)
 {
-    const QString thumbSource = includeTrailingSlash(QFileInfo(sourcePath).path()) + thumbFileName;
+    const QString thumbSource = includeTrailingSlash(QFileInfo(m_sourcePath).path()) + m_thumbFileName;
     applyOutcome(ImageProcessor::process(ImportJob::withCurrentSettings(source, thumbSource)),
                  ImportProgress::current());
 }
 
 void AlbumPhoto::applyOutcome(const ImportOutcome &outcome, ImportProgress *progress)
 {
-    undecodable = outcome.result == ImportOutcome::Result::Undecodable;
-    undecodableReason = outcome.failure;
+    setUndecodable(outcome.result == ImportOutcome::Result::Undecodable, outcome.failure);
     if (outcome.result != ImportOutcome::Result::Made)
         return;
     const QString work = AppFolders::imagesWorkFolder();
@@ -100,7 +99,7 @@ void AlbumPhoto::applyOutcome(const ImportOutcome &outcome, ImportProgress *prog
         progress->setPercent(40);
         progress->setPercent(60);
     }
-    const QString bigPath = work + bigFileName;
+    const QString bigPath = work + m_bigFileName;
     if (!QFileInfo::exists(bigPath)) {
         if (outcome.bigEncoded)
             writeNewFile(bigPath, outcome.bigJpeg);
@@ -113,7 +112,7 @@ void AlbumPhoto::applyOutcome(const ImportOutcome &outcome, ImportProgress *prog
         progress->setPercent(100);
         progress->setStatus(ImportProgress::doneText());
     }
-    const QString thumbPath = work + thumbFileName;
+    const QString thumbPath = work + m_thumbFileName;
     if (!QFileInfo::exists(thumbPath)) {
         if (outcome.thumbEncoded)
             writeNewFile(thumbPath, outcome.thumbJpeg);
@@ -124,26 +123,48 @@ void AlbumPhoto::applyOutcome(const ImportOutcome &outcome, ImportProgress *prog
 
 void AlbumPhoto::refreshStripPreview() const
 {
-    GalleryDocument *document = album ? album->Document() : nullptr;
+    GalleryDocument *document = m_album ? m_album->Document() : nullptr;
     if (document && document->thumbnailStrip())
         document->thumbnailStrip()->refreshPreview();
 }
 
 QString AlbumPhoto::thumbnailPath() const
 {
-    return AppFolders::imagesWorkFolder() + thumbFileName;
+    return AppFolders::imagesWorkFolder() + m_thumbFileName;
 }
 
 QImage AlbumPhoto::loadThumbnail() const
 {
-    return thumbFileName.isEmpty() ? QImage() : QImage(thumbnailPath());
+    return m_thumbFileName.isEmpty() ? QImage() : QImage(thumbnailPath());
 }
 
 void AlbumPhoto::deletePublishedFiles()
 {
-    GalleryDocument *document = album ? album->Document() : nullptr;
+    GalleryDocument *document = m_album ? m_album->Document() : nullptr;
     if (!document || document->getFolder().isEmpty())
         return;
-    document->forgetPublishedImageFile(bigFileName);
-    document->forgetPublishedImageFile(thumbFileName);
+    document->forgetPublishedImageFile(m_bigFileName);
+    document->forgetPublishedImageFile(m_thumbFileName);
+}
+
+void AlbumPhoto::assign(QString &member, const QString &value)
+{
+    if (member == value)
+        return;
+    member = value;
+    if (GalleryDocument *document = m_album ? m_album->Document() : nullptr)
+        document->setModified(true);
+    emit changed();
+}
+
+void AlbumPhoto::setSourcePath(const QString &path) { assign(m_sourcePath, path); }
+void AlbumPhoto::setBigFileName(const QString &name) { assign(m_bigFileName, name); }
+void AlbumPhoto::setThumbFileName(const QString &name) { assign(m_thumbFileName, name); }
+void AlbumPhoto::setCaption(const QString &text) { assign(m_caption, text); }
+void AlbumPhoto::setLink(const QString &link) { assign(m_link, link); }
+
+void AlbumPhoto::setUndecodable(bool value, const QString &reason)
+{
+    m_undecodable = value;
+    m_undecodableReason = reason;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QImage>
+#include <QObject>
 #include <QSet>
 #include <QString>
 
@@ -9,23 +10,37 @@ class ImportProgress;
 struct ImportOutcome;
 
 // One photo of an album: its working files (a big image and a thumbnail), caption and link.
-class AlbumPhoto
+class AlbumPhoto : public QObject
 {
+    Q_OBJECT
 public:
     AlbumPhoto() = default;
 
-    QString sourcePath;
-    QString bigFileName;
-    QString thumbFileName;
-    QString caption;
-    QString link;
-    Album *album = nullptr;
-    bool selected = false;
-    int viewLeft = 2; // left edge of the thumbnail view in the album's thumbnails panel
+    QString sourcePath() const { return m_sourcePath; }
+    QString bigFileName() const { return m_bigFileName; }
+    QString thumbFileName() const { return m_thumbFileName; }
+    QString caption() const { return m_caption; }
+    QString link() const { return m_link; }
+    // What the gallery file records: a change marks the gallery modified and sends changed().
+    void setSourcePath(const QString &path);
+    void setBigFileName(const QString &name);
+    void setThumbFileName(const QString &name);
+    void setCaption(const QString &text);
+    void setLink(const QString &link);
+
+    // View and import state, not saved: changing it leaves the gallery unmodified.
+    Album *album() const { return m_album; }
+    void setAlbum(Album *album) { m_album = album; }
+    bool selected() const { return m_selected; }
+    void setSelected(bool value) { m_selected = value; }
+    // Left edge of the thumbnail view in the album's thumbnails panel.
+    int viewLeft() const { return m_viewLeft; }
+    void setViewLeft(int value) { m_viewLeft = value; }
     // The file at sourcePath exists but could not be decoded (the image has names but no files,
     // as for a missing file); undecodableReason tells why.
-    bool undecodable = false;
-    QString undecodableReason;
+    bool undecodable() const { return m_undecodable; }
+    QString undecodableReason() const { return m_undecodableReason; }
+    void setUndecodable(bool value, const QString &reason = {});
 
     static constexpr int ViewWidth = 100;
     static constexpr int ViewHeight = 100;
@@ -64,7 +79,22 @@ public:
     // Step 2's progress calls.
     static void reportLoading(ImportProgress *progress, const QString &name);
 
+signals:
+    void changed();
+
 private:
     QString GalleryFolder() const;
     void refreshStripPreview() const;
+    void assign(QString &member, const QString &value);
+
+    QString m_sourcePath;
+    QString m_bigFileName;
+    QString m_thumbFileName;
+    QString m_caption;
+    QString m_link;
+    Album *m_album = nullptr;
+    bool m_selected = false;
+    int m_viewLeft = 2;
+    bool m_undecodable = false;
+    QString m_undecodableReason;
 };

@@ -19,6 +19,8 @@ void CanvasObject::setBounds(int left, int top, int width, int height)
         sizeChanged();
         m_inSizeChange = false;
     }
+    if (m_geometryStored)
+        markModified();
     emit geometryChanged();
     repaint();
 }
@@ -39,9 +41,18 @@ void CanvasObject::setSelected(bool value)
 
 void CanvasObject::markModified()
 {
-    m_modified = true;
-    if (m_document && m_document != this)
+    // The gallery first: its setModified tells its watchers only when the flag really flips.
+    if (m_document)
         m_document->setModified(true);
+    m_modified = true;
+}
+
+void CanvasObject::noteChange(bool repaint)
+{
+    markModified();
+    emit changed();
+    if (repaint)
+        this->repaint();
 }
 
 QString CanvasObject::writeXml()
@@ -87,6 +98,8 @@ HitZone CanvasObject::hitTest(int x, int y) const
 
 void CanvasObject::finishDrag()
 {
+    if (m_geometryStored)
+        markModified();
     if (m_sendToBackAfterMove && m_document && m_document != this)
         m_document->sendToBack(this);
     repaint();

@@ -42,6 +42,11 @@ public:
     void setMovable(bool value) { m_movable = value; }
     void setResizable(bool value) { m_resizable = value; }
     void setSendToBackAfterMove(bool value) { m_sendToBackAfterMove = value; }
+    // Whether the geometry is part of the saved gallery (the gallery and its components), so
+    // that moving or resizing the object marks the gallery modified; the album tiles, laid out
+    // by their window, are not.
+    bool geometryStored() const { return m_geometryStored; }
+    void setGeometryStored(bool value) { m_geometryStored = value; }
     virtual void setModified(bool value) { m_modified = value; }
     void setSelected(bool value);
 
@@ -68,12 +73,27 @@ public:
 signals:
     void repaintRequested();
     void geometryChanged();
+    // Sent once for every real change of a stored setting (never when a setter gets the value
+    // the object already has); moves and resizes send geometryChanged instead.
+    void changed();
 
 protected:
     // Runs after every change of size, before GeometryChanged is sent.
     virtual void sizeChanged() {}
     // Sets this object's modified flag and the gallery's.
     void markModified();
+    // A stored value changed: marks the gallery modified, sends changed() and repaints.
+    void noteChange(bool repaint = true);
+    // Stores value and notes the change; false when member held value already.
+    template<typename T>
+    bool assign(T &member, const T &value, bool repaint = true)
+    {
+        if (member == value)
+            return false;
+        member = value;
+        noteChange(repaint);
+        return true;
+    }
 
 private:
     QRect m_rect;
@@ -85,4 +105,5 @@ private:
     bool m_sendToBackAfterMove = true;
     GalleryDocument *m_document = nullptr;
     bool m_inSizeChange = false;
+    bool m_geometryStored = false;
 };

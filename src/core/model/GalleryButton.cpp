@@ -24,16 +24,14 @@ GalleryButton::GalleryButton(QObject *owner) : StyledComponent(owner)
     setModified(false);
 }
 
-void GalleryButton::setText(const QString &text) { m_textOn = text; changed(); }
-void GalleryButton::setToggleText(const QString &text) { m_textOff = text; changed(); }
-void GalleryButton::setToggle(bool value) { m_toggle = value; changed(false); }
-void GalleryButton::setAction(const QString &action) { m_action = action; changed(false); }
+void GalleryButton::setText(const QString &text) { assign(m_textOn, text); }
+void GalleryButton::setToggleText(const QString &text) { assign(m_textOff, text); }
+void GalleryButton::setToggle(bool value) { assign(m_toggle, value, false); }
+void GalleryButton::setAction(const QString &action) { assign(m_action, action, false); }
 
 void GalleryButton::setShowText(bool value)
 {
-    m_showText = value;
-    changed();
-    if (!value)
+    if (!assign(m_showText, value) || !value)
         return;
     // Text mode widens a button that is too narrow for its caption, and the gallery with it.
     const int measured = QFontMetrics(previewFont()).horizontalAdvance(m_textOn);
@@ -44,8 +42,12 @@ void GalleryButton::setShowText(bool value)
         document->setWidth(left() + width());
 }
 
-void GalleryButton::setIcon(const QString &file, QString &path, QString &name)
+void GalleryButton::setIcon(const QString &file, QString &given, QString &path, QString &name)
 {
+    // The same file again keeps its working copy.
+    if (file == given && (file.isEmpty() ? path.isEmpty() : QFileInfo::exists(path)))
+        return;
+    given = file;
     QString source = file;
     if (!QFileInfo(source).isFile() && Document())
         source = includeTrailingSlash(Document()->getFolder()) + file;
@@ -63,17 +65,17 @@ void GalleryButton::setIcon(const QString &file, QString &path, QString &name)
         path.clear();
         name.clear();
     }
-    changed();
+    noteChange();
 }
 
 void GalleryButton::setOnIcon(const QString &file)
 {
-    setIcon(file, m_onIconPath, m_onIconName);
+    setIcon(file, m_onIconFile, m_onIconPath, m_onIconName);
 }
 
 void GalleryButton::setOffIcon(const QString &file)
 {
-    setIcon(file, m_offIconPath, m_offIconName);
+    setIcon(file, m_offIconFile, m_offIconPath, m_offIconName);
 }
 
 QString GalleryButton::writeXml()

@@ -35,7 +35,7 @@ public:
     void collectFiles() override;
 
 private:
-    void setIcon(const QString &file, QString &path, QString &name);
+    void setIcon(const QString &file, QString &given, QString &path, QString &name);
 
     QString m_textOn;
     QString m_textOff;
@@ -45,6 +45,8 @@ private:
     QString m_offIconName;
     bool m_showText = false;
     QImage m_iconPicture;
+    QString m_onIconFile; // as given to setOnIcon
+    QString m_offIconFile;
     QString m_onIconPath;
     QString m_offIconPath;
 };

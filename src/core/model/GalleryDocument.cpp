@@ -22,7 +22,6 @@ GalleryDocument::GalleryDocument(QObject *owner) : CanvasObject(owner)
 {
     UpdatingPanelsGuard building;
     setDocument(this);
-    thumbScrollSpeed = 15;
     m_lastWidth = 500;
     m_lastHeight = 462;
     setBounds(0, 0, 500, 462);
@@ -47,6 +46,7 @@ GalleryDocument::~GalleryDocument()
 void GalleryDocument::addComponent(StyledComponent *component)
 {
     component->setDocument(this);
+    component->setGeometryStored(true);
     m_components.append(component);
     m_zOrder.append(component);
 }
@@ -96,13 +96,6 @@ void GalleryDocument::resetAsNewGallery()
     clearModified();
 }
 
-void GalleryDocument::changed(bool repaint)
-{
-    setModified(true);
-    if (repaint)
-        this->repaint();
-}
-
 void GalleryDocument::setModified(bool value)
 {
     const bool changed = value != modified();
@@ -120,47 +113,55 @@ void GalleryDocument::clearModified()
 
 void GalleryDocument::setBackgroundSolid(bool value)
 {
+    if (m_backgroundSolid == value)
+        return;
     m_backgroundSolid = value;
     if (value) {
         m_backgroundGradient = false;
         m_backgroundImageOn = false;
     }
-    changed();
+    noteChange();
 }
 
 void GalleryDocument::setBackgroundGradient(bool value)
 {
+    if (m_backgroundGradient == value)
+        return;
     m_backgroundGradient = value;
     if (value) {
         m_backgroundSolid = false;
         m_backgroundImageOn = false;
     }
-    changed();
+    noteChange();
 }
 
 void GalleryDocument::setBackgroundImageOn(bool value)
 {
+    if (m_backgroundImageOn == value)
+        return;
     m_backgroundImageOn = value;
     if (value) {
         m_backgroundSolid = false;
         m_backgroundGradient = false;
     }
-    changed();
+    noteChange();
 }
 
-void GalleryDocument::setFillColor(PackedColor value) { m_fillColor = value; changed(); }
-void GalleryDocument::setFillAlpha(int value) { m_fillAlpha = value; changed(false); }
-void GalleryDocument::setGradientColor(PackedColor value) { m_gradientColor = value; changed(); }
-void GalleryDocument::setGradientAlpha(int value) { m_gradientAlpha = value; changed(false); }
-void GalleryDocument::setGradientAngle(int value) { m_gradientAngle = value; changed(false); }
-void GalleryDocument::setBorderOn(bool value) { m_borderOn = value; changed(); }
-void GalleryDocument::setBorderSolid(bool value) { m_borderSolid = value; changed(); }
-void GalleryDocument::setBorderColor(PackedColor value) { m_borderColor = value; changed(); }
-void GalleryDocument::setAlbumsOnStartup(bool value) { m_albumsOnStartup = value; changed(false); }
-void GalleryDocument::setPlayOnStartup(bool value) { m_playOnStartup = value; changed(false); }
+void GalleryDocument::setFillColor(PackedColor value) { assign(m_fillColor, value); }
+void GalleryDocument::setFillAlpha(int value) { assign(m_fillAlpha, value, false); }
+void GalleryDocument::setGradientColor(PackedColor value) { assign(m_gradientColor, value); }
+void GalleryDocument::setGradientAlpha(int value) { assign(m_gradientAlpha, value, false); }
+void GalleryDocument::setGradientAngle(int value) { assign(m_gradientAngle, value, false); }
+void GalleryDocument::setBorderOn(bool value) { assign(m_borderOn, value); }
+void GalleryDocument::setBorderSolid(bool value) { assign(m_borderSolid, value); }
+void GalleryDocument::setBorderColor(PackedColor value) { assign(m_borderColor, value); }
+void GalleryDocument::setAlbumsOnStartup(bool value) { assign(m_albumsOnStartup, value, false); }
+void GalleryDocument::setPlayOnStartup(bool value) { assign(m_playOnStartup, value, false); }
 
 void GalleryDocument::setBackgroundImage(const QString &path)
 {
+    if (path == m_backgroundImageSource)
+        return;
     m_backgroundImageSource = path;
     const QString name = fileNamePart(path);
     if (name != m_backgroundImageName)
@@ -171,16 +172,17 @@ void GalleryDocument::setBackgroundImage(const QString &path)
         if (!picture.isNull())
             m_backgroundImage = picture;
     }
-    changed();
+    noteChange();
 }
 
+// Choosing a sound always makes a fresh working copy, even of the same file again.
 void GalleryDocument::assignSound(const QString &path, QString &workPath, QString &name)
 {
     const QString stem = replaceChar(fileBaseName(stripMediaNameChars(fileNamePart(path)).toLower()), u' ', u'_');
     workPath = uniqueFileName(AppFolders::tempFolder(), stem, fileExtension(path));
     name = fileNamePart(workPath);
-    setModified(true);
     QFile::copy(path, AppFolders::tempFolder() + name); // fails quietly when missing or taken
+    noteChange(false);
 }
 
 void GalleryDocument::setBackgroundSound(const QString &path)
@@ -203,14 +205,12 @@ void GalleryDocument::releaseSoundWorkCopies()
 
 void GalleryDocument::setBackgroundSoundName(const QString &name)
 {
-    m_backgroundSoundName = name;
-    setModified(true);
+    assign(m_backgroundSoundName, name, false);
 }
 
 void GalleryDocument::setMouseOverSoundName(const QString &name)
 {
-    m_mouseOverSoundName = name;
-    setModified(true);
+    assign(m_mouseOverSoundName, name, false);
 }
 
 void GalleryDocument::setBaseNameFromFileName(const QString &name)
@@ -274,8 +274,15 @@ void GalleryDocument::showGalleryProperties()
 
 void GalleryDocument::addUploadImageFile(const QString &name)
 {
-    uploadImageFiles.append(name);
+    m_uploadImageFiles.append(name);
 }
+
+void GalleryDocument::setSlideshowSpeed(int value) { assign(m_slideshowSpeed, value, false); }
+void GalleryDocument::setThumbScrollSpeed(int value) { assign(m_thumbScrollSpeed, value, false); }
+void GalleryDocument::setCaptionFont(const QString &value) { assign(m_captionFont, value, false); }
+void GalleryDocument::setCaptionFontSize(int value) { assign(m_captionFontSize, value, false); }
+void GalleryDocument::setCaptionFontColor(PackedColor value) { assign(m_captionFontColor, value, false); }
+void GalleryDocument::setCaptionFontBkColor(PackedColor value) { assign(m_captionFontBkColor, value, false); }
 
 void GalleryDocument::forgetPublishedImageFile(const QString &name)
 {
@@ -328,12 +335,12 @@ QString GalleryDocument::writeXml()
     xml += xmlColorAttr(4, u"bkbdrcolor", m_borderColor);
     xml += xmlTextAttr(4, u"bkmp3", m_backgroundSoundName);
     xml += xmlTextAttr(4, u"overclick", m_mouseOverSoundName);
-    xml += xmlAttr(4, u"playspeed", slideshowSpeed);
-    xml += xmlAttr(4, u"thumbspeed", thumbScrollSpeed);
-    xml += xmlAttr(3, u"captionfontsize", captionFontSize);
-    xml += xmlColorAttr(3, u"captionfontcolor", captionFontColor);
-    xml += xmlColorAttr(3, u"captionfontbkcolor", captionFontBkColor);
-    xml += xmlTextAttr(3, u"captionfont", captionFont);
+    xml += xmlAttr(4, u"playspeed", m_slideshowSpeed);
+    xml += xmlAttr(4, u"thumbspeed", m_thumbScrollSpeed);
+    xml += xmlAttr(3, u"captionfontsize", m_captionFontSize);
+    xml += xmlColorAttr(3, u"captionfontcolor", m_captionFontColor);
+    xml += xmlColorAttr(3, u"captionfontbkcolor", m_captionFontBkColor);
+    xml += xmlTextAttr(3, u"captionfont", m_captionFont);
     xml += xmlFlagAttr(4, u"docatsonstartup", m_albumsOnStartup);
     xml += xmlFlagAttr(4, u"docplayonstartup", m_playOnStartup);
     xml += m_thumbnailStrip->writeRootAttributes();
@@ -398,33 +405,33 @@ QString GalleryDocument::htmlSnippet(const SaveFileChooser &chooser)
 
 int GalleryDocument::collectUploadFiles(const SaveFileChooser &chooser)
 {
-    uploadFiles.clear();
-    uploadImageFiles.clear();
+    m_uploadFiles.clear();
+    m_uploadImageFiles.clear();
     // Save already shows the Files to Upload window; it is not shown a second time.
     if (m_baseName.isEmpty() || modified())
         save(chooser);
     fillUploadLists();
-    return int(uploadFiles.size() + uploadImageFiles.size());
+    return int(m_uploadFiles.size() + m_uploadImageFiles.size());
 }
 
 void GalleryDocument::fillUploadLists()
 {
-    uploadFiles.clear();
-    uploadImageFiles.clear();
+    m_uploadFiles.clear();
+    m_uploadImageFiles.clear();
     const QString swf = m_baseName + u".swf"_s;
     // No player movie ships with Fotovia: list one only when the gallery folder has it.
     if (QFileInfo(m_folder + swf).isFile())
-        uploadFiles.append(swf);
-    uploadFiles.append(m_baseName + u".html"_s);
-    uploadFiles.append(m_baseName + u".xml"_s);
+        m_uploadFiles.append(swf);
+    m_uploadFiles.append(m_baseName + u".html"_s);
+    m_uploadFiles.append(m_baseName + u".xml"_s);
     if (QFileInfo(m_folder + u"fotovia-player.js"_s).isFile())
-        uploadFiles.append(u"fotovia-player.js"_s);
+        m_uploadFiles.append(u"fotovia-player.js"_s);
     if (m_backgroundImageOn && !m_backgroundImageName.isEmpty())
-        uploadFiles.append(m_backgroundImageName);
+        m_uploadFiles.append(m_backgroundImageName);
     if (!m_mouseOverSoundName.isEmpty())
-        uploadFiles.append(m_mouseOverSoundName);
+        m_uploadFiles.append(m_mouseOverSoundName);
     if (!m_backgroundSoundName.isEmpty())
-        uploadFiles.append(m_backgroundSoundName);
+        m_uploadFiles.append(m_backgroundSoundName);
     for (StyledComponent *component : std::as_const(m_components))
         component->collectFiles();
     for (Album *album : m_thumbnailStrip->albums())

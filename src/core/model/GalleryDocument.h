@@ -69,13 +69,20 @@ public:
     bool albumsOnStartup() const { return m_albumsOnStartup; }
     bool playOnStartup() const { return m_playOnStartup; }
 
-    // Stored directly by the panels and the loader.
-    int slideshowSpeed = 100; // in 1/24 seconds
-    int thumbScrollSpeed = 15;
-    QString captionFont = QStringLiteral("Arial");
-    int captionFontSize = 10;
-    PackedColor captionFontColor = Colors::Black;
-    PackedColor captionFontBkColor = Colors::White;
+    int slideshowSpeed() const { return m_slideshowSpeed; } // in 1/24 seconds
+    int thumbScrollSpeed() const { return m_thumbScrollSpeed; }
+    QString captionFont() const { return m_captionFont; }
+    int captionFontSize() const { return m_captionFontSize; }
+    PackedColor captionFontColor() const { return m_captionFontColor; }
+    PackedColor captionFontBkColor() const { return m_captionFontBkColor; }
+
+    // Each setter that changes its value marks the gallery modified and sends changed() once.
+    void setSlideshowSpeed(int value);
+    void setThumbScrollSpeed(int value);
+    void setCaptionFont(const QString &value);
+    void setCaptionFontSize(int value);
+    void setCaptionFontColor(PackedColor value);
+    void setCaptionFontBkColor(PackedColor value);
 
     void setBackgroundSolid(bool value);
     void setBackgroundGradient(bool value);
@@ -130,8 +137,8 @@ public:
     void clearModified();
 
     // Upload lists and files of the published gallery.
-    QStringList uploadFiles;
-    QStringList uploadImageFiles;
+    const QStringList &uploadFiles() const { return m_uploadFiles; }
+    const QStringList &uploadImageFiles() const { return m_uploadImageFiles; }
     void addUploadImageFile(const QString &name);
     // An image file that the published gallery no longer needs (removed at the next save).
     void forgetPublishedImageFile(const QString &name);
@@ -175,7 +182,6 @@ protected:
 private:
     void buildDefaultLayout();
     void addComponent(StyledComponent *component);
-    void changed(bool repaint = true);
     // Copies a sound into the working folder under a cleaned, unique name.
     void assignSound(const QString &path, QString &workPath, QString &name);
 
@@ -199,6 +205,14 @@ private:
     QString m_mouseOverSoundWorkPath;
     bool m_albumsOnStartup = false;
     bool m_playOnStartup = false;
+    int m_slideshowSpeed = 100;
+    int m_thumbScrollSpeed = 15;
+    QString m_captionFont = QStringLiteral("Arial");
+    int m_captionFontSize = 10;
+    PackedColor m_captionFontColor = Colors::Black;
+    PackedColor m_captionFontBkColor = Colors::White;
+    QStringList m_uploadFiles;
+    QStringList m_uploadImageFiles;
 
     QString m_baseName;
     QString m_folder;

@@ -21,10 +21,10 @@ ImageDisplay::ImageDisplay(QObject *owner) : StyledComponent(owner)
     setModified(false);
 }
 
-void ImageDisplay::setScaleToFit(bool value) { m_scaleToFit = value; changed(false); }
-void ImageDisplay::setClickFullSize(bool value) { m_clickFullSize = value; changed(false); }
-void ImageDisplay::setKeepAspect(bool value) { m_keepAspect = value; changed(false); }
-void ImageDisplay::setLoaderWidth(int value) { m_loaderWidth = value; changed(false); }
+void ImageDisplay::setScaleToFit(bool value) { assign(m_scaleToFit, value, false); }
+void ImageDisplay::setClickFullSize(bool value) { assign(m_clickFullSize, value, false); }
+void ImageDisplay::setKeepAspect(bool value) { assign(m_keepAspect, value, false); }
+void ImageDisplay::setLoaderWidth(int value) { assign(m_loaderWidth, value, false); }
 
 void ImageDisplay::showPicture(const QString &file)
 {

@@ -27,6 +27,9 @@ StyledComponent::StyledComponent(QObject *owner) : CanvasObject(owner)
     setItalic(false);
     setFontFace(u"Arial"_s);
     setFontSize(10);
+    // The setters skip values the members hold already; the preview font must still follow them.
+    if (const int points = previewPointSize(m_fontSize); points > 0)
+        m_previewFont.setPointSize(points);
     setFillColor(Colors::White);
     setFillAlpha(100);
     setGradientColor(Colors::Gray);
@@ -38,55 +41,56 @@ StyledComponent::StyledComponent(QObject *owner) : CanvasObject(owner)
 
 StyledComponent::~StyledComponent() = default;
 
-void StyledComponent::changed(bool repaint)
-{
-    markModified();
-    if (repaint)
-        this->repaint();
-}
-
 void StyledComponent::setSolidFill(bool value)
 {
+    if (m_solidFill == value)
+        return;
     m_solidFill = value;
     if (value) {
         m_gradientFill = false;
         m_pictureFill = false;
     }
-    changed();
+    noteChange();
 }
 
 void StyledComponent::setGradientFill(bool value)
 {
+    if (m_gradientFill == value)
+        return;
     m_gradientFill = value;
     if (value) {
         m_solidFill = false;
         m_pictureFill = false;
     }
-    changed();
+    noteChange();
 }
 
 void StyledComponent::setPictureFill(bool value)
 {
+    if (m_pictureFill == value)
+        return;
     m_pictureFill = value;
     if (value) {
         m_solidFill = false;
         m_gradientFill = false;
     }
-    changed();
+    noteChange();
 }
 
-void StyledComponent::setFillColor(PackedColor value) { m_fillColor = value; changed(); }
-void StyledComponent::setGradientColor(PackedColor value) { m_gradientColor = value; changed(); }
-void StyledComponent::setFillAlpha(int value) { m_fillAlpha = value; changed(); }
-void StyledComponent::setGradientAngle(int value) { m_gradientAngle = value; changed(); }
-void StyledComponent::setGradientAlpha(int value) { m_gradientAlpha = value; changed(); }
-void StyledComponent::setBorderSolid(bool value) { m_borderSolid = value; changed(); }
-void StyledComponent::setShowBorder(bool value) { m_showBorder = value; changed(); }
-void StyledComponent::setBorderColor(PackedColor value) { m_borderColor = value; changed(); }
-void StyledComponent::setMask(bool value) { m_mask = value; changed(false); }
+void StyledComponent::setFillColor(PackedColor value) { assign(m_fillColor, value); }
+void StyledComponent::setGradientColor(PackedColor value) { assign(m_gradientColor, value); }
+void StyledComponent::setFillAlpha(int value) { assign(m_fillAlpha, value); }
+void StyledComponent::setGradientAngle(int value) { assign(m_gradientAngle, value); }
+void StyledComponent::setGradientAlpha(int value) { assign(m_gradientAlpha, value); }
+void StyledComponent::setBorderSolid(bool value) { assign(m_borderSolid, value); }
+void StyledComponent::setShowBorder(bool value) { assign(m_showBorder, value); }
+void StyledComponent::setBorderColor(PackedColor value) { assign(m_borderColor, value); }
+void StyledComponent::setMask(bool value) { assign(m_mask, value, false); }
 
 void StyledComponent::setPictureFile(const QString &path)
 {
+    if (path == m_picturePath)
+        return;
     m_picturePath = path;
     const QString name = fileNamePart(path);
     if (name != m_pictureName)
@@ -97,52 +101,60 @@ void StyledComponent::setPictureFile(const QString &path)
         if (!picture.isNull())
             m_previewPicture = picture;
     }
-    changed();
+    noteChange();
 }
 
+// Renames the picture that a save writes without choosing another one: the design stays as it is.
 void StyledComponent::setPictureName(const QString &name)
 {
     m_pictureName = name;
 }
 
-void StyledComponent::setFontAlpha(int value) { m_fontAlpha = value; changed(); }
-void StyledComponent::setFontY(int value) { m_fontY = value; changed(); }
-void StyledComponent::setFontX(int value) { m_fontX = value; changed(); }
-void StyledComponent::setFontText(const QString &value) { m_fontText = value; changed(); }
+void StyledComponent::setFontAlpha(int value) { assign(m_fontAlpha, value); }
+void StyledComponent::setFontY(int value) { assign(m_fontY, value); }
+void StyledComponent::setFontX(int value) { assign(m_fontX, value); }
+void StyledComponent::setFontText(const QString &value) { assign(m_fontText, value); }
 
 void StyledComponent::setFontColor(PackedColor value)
 {
-    m_fontColor = value;
-    changed();
+    assign(m_fontColor, value);
 }
 
 void StyledComponent::setItalic(bool value)
 {
+    if (m_italic == value)
+        return;
     m_italic = value;
     m_previewFont.setItalic(value);
-    changed();
+    noteChange();
 }
 
 void StyledComponent::setBold(bool value)
 {
+    if (m_bold == value)
+        return;
     m_bold = value;
     m_previewFont.setBold(value);
-    changed();
+    noteChange();
 }
 
 void StyledComponent::setFontFace(const QString &value)
 {
+    if (m_fontFace == value)
+        return;
     m_fontFace = value;
     m_previewFont.setFamily(value);
-    changed();
+    noteChange();
 }
 
 void StyledComponent::setFontSize(int value)
 {
+    if (m_fontSize == value)
+        return;
     m_fontSize = value;
     if (const int points = previewPointSize(value); points > 0)
         m_previewFont.setPointSize(points);
-    changed();
+    noteChange();
 }
 
 int StyledComponent::previewPointSize(int playerSize)

@@ -47,6 +47,8 @@ public:
     QString elementName() const { return m_elementName; }
     bool showThrough() const { return m_showThrough; }
 
+    // Each setter below that changes its value marks the component and the gallery modified and
+    // sends changed() once; the same value again does neither.
     virtual void setSolidFill(bool value);
     virtual void setGradientFill(bool value);
     virtual void setFillColor(PackedColor value);
@@ -78,6 +80,7 @@ public:
     void setFontFace(const QString &value);
     void setFontSize(int value);
 
+    // What each kind of component fixes when it is made, not a setting of the design: untracked.
     void setBareAttributes(bool value) { m_bareAttributes = value; }
     void setWriteGeometry(bool value) { m_writeGeometry = value; }
     void setHasFont(bool value) { m_hasFont = value; }
@@ -102,7 +105,6 @@ signals:
 
 protected:
     // Stores a setter's value: modified flags always, repaint unless asked not to.
-    void changed(bool repaint = true);
     QString writeBackgroundXml() const;
 
 private:

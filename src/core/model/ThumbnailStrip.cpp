@@ -14,6 +14,40 @@
 
 using namespace Qt::StringLiterals;
 
+namespace {
+
+QString menuStyleXml(const AlbumMenuStyle &style, int w, int h)
+{
+    QString xml;
+    xml += xmlAttr(3, u"w", w);
+    xml += xmlAttr(3, u"h", h);
+    xml += xmlAttr(3, u"catw", style.tileWidth());
+    xml += xmlAttr(3, u"cath", style.tileHeight());
+    xml += xmlAttr(3, u"catxypadding", style.tilePadding());
+    xml += xmlFlagAttr(3, u"cathlight", style.highlightOn());
+    xml += xmlAttr(3, u"cathlightwidth", style.highlightWidth());
+    xml += xmlColorAttr(3, u"cathlightclr", style.highlightColor());
+    xml += xmlAttr(3, u"catimgw", style.coverWidth());
+    xml += xmlAttr(3, u"catimgh", style.coverHeight());
+    xml += xmlAttr(3, u"catfontsize", style.fontSize());
+    xml += xmlColorAttr(3, u"catfontclr", style.fontColor());
+    xml += xmlTextAttr(3, u"catfont", style.fontFace());
+    xml += XmlEol;
+    xml += xmlFlagAttr(3, u"catdobk", style.backgroundOn());
+    xml += xmlFlagAttr(3, u"catdogradient", style.gradientFill());
+    xml += xmlColorAttr(3, u"catfillclr", style.fillColor());
+    xml += xmlAttr(3, u"catfillalpha", style.fillAlpha());
+    xml += xmlColorAttr(3, u"catgradclr", style.gradientColor());
+    xml += xmlAttr(3, u"catgradalpha", style.gradientAlpha());
+    xml += xmlAttr(3, u"catgradangle", style.gradientAngle());
+    xml += xmlFlagAttr(3, u"catdobdr", style.borderOn());
+    xml += xmlFlagAttr(3, u"catbdrsolid", style.borderSolid());
+    xml += xmlColorAttr(3, u"catbdrcolor", style.borderColor());
+    return xml;
+}
+
+} // namespace
+
 ThumbnailStrip::ThumbnailStrip(QObject *owner) : StyledComponent(owner)
 {
     setSendToBackAfterMove(false);
@@ -48,31 +82,40 @@ void ThumbnailStrip::followCellHeight()
     setHeight(m_offset + m_cellHeight + m_offset);
 }
 
-void ThumbnailStrip::setThumbWidth(int value) { m_cellWidth = value; cellChanged(); }
-void ThumbnailStrip::setThumbHeight(int value) { m_cellHeight = value; followCellHeight(); cellChanged(); }
-void ThumbnailStrip::setThumbOffset(int value) { m_offset = value; followCellHeight(); cellChanged(); }
-void ThumbnailStrip::setThumbSpacing(int value) { m_spacing = value; cellChanged(); }
-void ThumbnailStrip::setThumbImageWidth(int value) { m_pictureWidth = value; cellChanged(); }
-void ThumbnailStrip::setThumbImageHeight(int value) { m_pictureHeight = value; cellChanged(); }
-void ThumbnailStrip::setThumbImageX(int value) { m_pictureX = value; cellChanged(); }
-void ThumbnailStrip::setThumbImageY(int value) { m_pictureY = value; cellChanged(); }
-void ThumbnailStrip::setThumbAlpha(int value) { m_thumbAlpha = value; cellChanged(); }
-void ThumbnailStrip::setThumbHighlightWidth(int value) { m_highlightWidth = value; cellChanged(); }
-void ThumbnailStrip::setThumbGradientAngle(int value) { m_cellGradientAngle = value; cellChanged(); }
-void ThumbnailStrip::setThumbFill(bool value) { m_cellFill = value; cellChanged(); }
-void ThumbnailStrip::setThumbGradient(bool value) { m_cellGradient = value; cellChanged(); }
-void ThumbnailStrip::setThumbBorder(bool value) { m_cellBorder = value; cellChanged(); }
-void ThumbnailStrip::setThumbBorderSolid(bool value) { m_solidCellBorder = value; cellChanged(); }
-void ThumbnailStrip::setThumbHighlight(bool value) { m_highlight = value; cellChanged(); }
-void ThumbnailStrip::setThumbShadow(bool value) { m_shadow = value; cellChanged(); }
-void ThumbnailStrip::setThumbFade(bool value) { m_fade = value; cellChanged(); }
-void ThumbnailStrip::setThumbScale(bool value) { m_scalePicture = value; cellChanged(); }
-void ThumbnailStrip::setThumbAspect(bool value) { m_keepAspect = value; cellChanged(); }
-void ThumbnailStrip::setThumbFillColor(PackedColor value) { m_cellFillColor = value; cellChanged(); }
-void ThumbnailStrip::setThumbGradientColor(PackedColor value) { m_cellGradientColor = value; cellChanged(); }
-void ThumbnailStrip::setThumbBorderColor(PackedColor value) { m_cellBorderColor = value; cellChanged(); }
-void ThumbnailStrip::setThumbHighlightColor(PackedColor value) { m_highlightColor = value; cellChanged(); }
-void ThumbnailStrip::setThumbShadowColor(PackedColor value) { m_shadowColor = value; cellChanged(); }
+void ThumbnailStrip::setThumbWidth(int value) { assign(m_cellWidth, value); }
+void ThumbnailStrip::setThumbHeight(int value)
+{
+    if (assign(m_cellHeight, value))
+        followCellHeight();
+}
+
+void ThumbnailStrip::setThumbOffset(int value)
+{
+    if (assign(m_offset, value))
+        followCellHeight();
+}
+void ThumbnailStrip::setThumbSpacing(int value) { assign(m_spacing, value); }
+void ThumbnailStrip::setThumbImageWidth(int value) { assign(m_pictureWidth, value); }
+void ThumbnailStrip::setThumbImageHeight(int value) { assign(m_pictureHeight, value); }
+void ThumbnailStrip::setThumbImageX(int value) { assign(m_pictureX, value); }
+void ThumbnailStrip::setThumbImageY(int value) { assign(m_pictureY, value); }
+void ThumbnailStrip::setThumbAlpha(int value) { assign(m_thumbAlpha, value); }
+void ThumbnailStrip::setThumbHighlightWidth(int value) { assign(m_highlightWidth, value); }
+void ThumbnailStrip::setThumbGradientAngle(int value) { assign(m_cellGradientAngle, value); }
+void ThumbnailStrip::setThumbFill(bool value) { assign(m_cellFill, value); }
+void ThumbnailStrip::setThumbGradient(bool value) { assign(m_cellGradient, value); }
+void ThumbnailStrip::setThumbBorder(bool value) { assign(m_cellBorder, value); }
+void ThumbnailStrip::setThumbBorderSolid(bool value) { assign(m_solidCellBorder, value); }
+void ThumbnailStrip::setThumbHighlight(bool value) { assign(m_highlight, value); }
+void ThumbnailStrip::setThumbShadow(bool value) { assign(m_shadow, value); }
+void ThumbnailStrip::setThumbFade(bool value) { assign(m_fade, value); }
+void ThumbnailStrip::setThumbScale(bool value) { assign(m_scalePicture, value); }
+void ThumbnailStrip::setThumbAspect(bool value) { assign(m_keepAspect, value); }
+void ThumbnailStrip::setThumbFillColor(PackedColor value) { assign(m_cellFillColor, value); }
+void ThumbnailStrip::setThumbGradientColor(PackedColor value) { assign(m_cellGradientColor, value); }
+void ThumbnailStrip::setThumbBorderColor(PackedColor value) { assign(m_cellBorderColor, value); }
+void ThumbnailStrip::setThumbHighlightColor(PackedColor value) { assign(m_highlightColor, value); }
+void ThumbnailStrip::setThumbShadowColor(PackedColor value) { assign(m_shadowColor, value); }
 
 void ThumbnailStrip::recomputePictureBox()
 {
@@ -164,14 +207,14 @@ void ThumbnailStrip::applyAlbumStyle()
         return;
     const AlbumMenuStyle *style = Document()->menuStyle();
     for (Album *album : std::as_const(m_albums)) {
-        album->setSolidFill(style->catdobk);
-        album->setGradientFill(style->catdogradient);
-        album->setFillColor(style->catfillclr);
-        album->setGradientColor(style->catgradclr);
-        album->setShowBorder(style->catdobdr);
-        album->setBorderSolid(style->catbdrsolid);
-        album->setBorderColor(style->catbdrcolor);
-        album->setBounds(album->left(), album->top(), style->catw, style->cath);
+        album->setSolidFill(style->backgroundOn());
+        album->setGradientFill(style->gradientFill());
+        album->setFillColor(style->fillColor());
+        album->setGradientColor(style->gradientColor());
+        album->setShowBorder(style->borderOn());
+        album->setBorderSolid(style->borderSolid());
+        album->setBorderColor(style->borderColor());
+        album->setBounds(album->left(), album->top(), style->tileWidth(), style->tileHeight());
         album->layoutTile();
         album->repaint();
     }
@@ -222,13 +265,13 @@ void ThumbnailStrip::refreshPreview()
             cell = PreviewCell{QString(), noImagePlaceholder(), true};
             continue;
         }
-        const QString path = work + first->images()[i]->thumbFileName;
+        const QString path = work + first->images()[i]->thumbFileName();
         // Only cells whose file changed touch the disk.
         if (cell.placeholder || cell.path != path)
             cell = PreviewCell{path, QImage(path), false};
     }
     if (display)
-        display->showPicture(work + first->images().first()->bigFileName);
+        display->showPicture(work + first->images().first()->bigFileName());
     repaint();
 }
 
@@ -262,7 +305,7 @@ QString ThumbnailStrip::writeXml()
     if (Document()) {
         xml += Document()->menuPanel()->writeXml();
         const QSize size = Document()->menuSize();
-        xml += Document()->menuStyle()->writeMenuStyleXml(size.width(), size.height());
+        xml += menuStyleXml(*Document()->menuStyle(), size.width(), size.height());
     }
     for (qsizetype i = 0; i < m_albums.size(); ++i)
         xml += m_albums[i]->writeMenuEntryXml(int(i + 1)) + XmlEol;

@@ -52,7 +52,7 @@ public:
     PackedColor thumbHighlightColor() const { return m_highlightColor; }
     PackedColor thumbBorderColor() const { return m_cellBorderColor; }
 
-    void setPictureInset(int value) { m_pictureInset = value; }
+    void setPictureInset(int value) { assign(m_pictureInset, value, false); }
     void setThumbWidth(int value);
     void setThumbHeight(int value);
     void setThumbOffset(int value);
@@ -105,7 +105,6 @@ signals:
     void currentAlbumChanged(Album *album);
 
 private:
-    void cellChanged() { changed(); }
     void followCellHeight();
 
     int m_pictureInset = 1;

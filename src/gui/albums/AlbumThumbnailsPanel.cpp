@@ -26,7 +26,7 @@ void AlbumThumbnailsPanel::sync()
             m_views.insert(image, view);
             emit viewCreated(view);
         }
-        view->move(image->viewLeft, 0);
+        view->move(image->viewLeft(), 0);
         view->show();
     }
     // A removed photo is destroyed right after this: its view lets go of it at once and goes

@@ -45,7 +45,7 @@ void AlbumTileView::paintEvent(QPaintEvent *)
     }
 
     const GalleryDocument *document = m_album->Document();
-    const QColor text = document ? toQColor(document->menuStyle()->catfontclr) : QColor(Qt::white);
+    const QColor text = document ? toQColor(document->menuStyle()->fontColor()) : QColor(Qt::white);
     painter.setPen(text);
     // The texts are shown as typed: an ampersand is no mnemonic.
     painter.setFont(m_album->labelFont(true));

@@ -270,7 +270,7 @@ QWidget *PhotoAlbumsWindow::createImageRow()
         if (m_fillingControls || !canEdit())
             return;
         if (AlbumPhoto *image = lastSelectedImage()) {
-            image->caption = text;
+            image->setCaption(text);
             markModified();
         }
     });
@@ -399,19 +399,19 @@ void PhotoAlbumsWindow::connectCaptionControls()
     connect(m_captionFont, &QFontComboBox::currentFontChanged, this, [this](const QFont &font) {
         if (m_fillingControls || !m_gallery)
             return;
-        m_gallery->captionFont = font.family();
+        m_gallery->setCaptionFont(font.family());
         markModified();
     });
     connect(m_captionColor, &ColorButton::colorChanged, this, [this](PackedColor color) {
         if (m_fillingControls || !m_gallery)
             return;
-        m_gallery->captionFontColor = color;
+        m_gallery->setCaptionFontColor(color);
         markModified();
     });
     connect(m_captionBackground, &ColorButton::colorChanged, this, [this](PackedColor color) {
         if (m_fillingControls || !m_gallery)
             return;
-        m_gallery->captionFontBkColor = color;
+        m_gallery->setCaptionFontBkColor(color);
         markModified();
     });
 }
@@ -438,35 +438,35 @@ void PhotoAlbumsWindow::connectTileControls()
         return (m_fillingControls || !m_gallery) ? nullptr : m_gallery->menuStyle();
     };
     connect(m_tile.fill, &ColorButton::colorChanged, this, [this, style](PackedColor c) {
-        if (auto *s = style()) { s->setCatFillClr(c); tileStyleEdited(); }
+        if (auto *s = style()) { s->setFillColor(c); tileStyleEdited(); }
     });
     connect(m_tile.gradientFirst, &ColorButton::colorChanged, this, [this, style](PackedColor c) {
-        if (auto *s = style()) { s->setCatFillClr(c); tileStyleEdited(); }
+        if (auto *s = style()) { s->setFillColor(c); tileStyleEdited(); }
     });
     connect(m_tile.gradientSecond, &ColorButton::colorChanged, this, [this, style](PackedColor c) {
-        if (auto *s = style()) { s->setCatGradClr(c); tileStyleEdited(); }
+        if (auto *s = style()) { s->setGradientColor(c); tileStyleEdited(); }
     });
     connect(m_tile.showBorder, &QCheckBox::toggled, this, [this, style](bool on) {
-        if (auto *s = style()) { s->setCatDoBdr(on); tileStyleEdited(); }
+        if (auto *s = style()) { s->setBorderOn(on); tileStyleEdited(); }
     });
     connect(m_tile.dashed, &QCheckBox::toggled, this, [this, style](bool on) {
-        if (auto *s = style()) { s->setCatBdrSolid(!on); tileStyleEdited(); }
+        if (auto *s = style()) { s->setBorderSolid(!on); tileStyleEdited(); }
     });
     connect(m_tile.borderColor, &ColorButton::colorChanged, this, [this, style](PackedColor c) {
-        if (auto *s = style()) { s->setCatBdrColor(c); tileStyleEdited(); }
+        if (auto *s = style()) { s->setBorderColor(c); tileStyleEdited(); }
     });
     connectTransparency(m_tile.transparency, [this, style](int value) {
         if (auto *s = style()) {
-            s->setCatFillAlpha(value);
-            s->setCatGradAlpha(value);
+            s->setFillAlpha(value);
+            s->setGradientAlpha(value);
             markModified();
         }
     });
     connect(m_tile.fontFace, &QFontComboBox::currentFontChanged, this, [this, style](const QFont &font) {
-        if (auto *s = style()) { s->setCatFont(font.family()); tileStyleEdited(); }
+        if (auto *s = style()) { s->setFontFace(font.family()); tileStyleEdited(); }
     });
     connect(m_tile.fontColor, &ColorButton::colorChanged, this, [this, style](PackedColor c) {
-        if (auto *s = style()) { s->setCatFontClr(c); tileStyleEdited(); }
+        if (auto *s = style()) { s->setFontColor(c); tileStyleEdited(); }
     });
 }
 
@@ -612,9 +612,9 @@ void PhotoAlbumsWindow::thumbnailViewCreated(ThumbnailView *view)
 
 ThumbnailView *PhotoAlbumsWindow::viewOf(const AlbumPhoto *image) const
 {
-    if (!image || !image->album)
+    if (!image || !image->album())
         return nullptr;
-    AlbumThumbnailsPanel *panel = m_thumbPanels.value(image->album);
+    AlbumThumbnailsPanel *panel = m_thumbPanels.value(image->album());
     return panel ? panel->viewOf(image) : nullptr;
 }
 
@@ -686,7 +686,7 @@ void PhotoAlbumsWindow::refreshImageControls()
     if (selected.size() == 1) {
         {
             const QScopedValueRollback filling(m_fillingControls, true);
-            m_caption->setText(selected.first()->caption);
+            m_caption->setText(selected.first()->caption());
         }
         m_imageRow->show();
     } else {
@@ -703,7 +703,7 @@ void PhotoAlbumsWindow::layoutAlbumTiles()
     AlbumMenuBackground *panel = m_gallery->menuPanel();
     const QSize area = m_albumArea->viewport()->size();
     const int panelWidth = area.width();
-    const int pad = m_gallery->menuStyle()->catxypadding;
+    const int pad = m_gallery->menuStyle()->tilePadding();
     int x = pad;
     int y = pad;
     const QList<Album *> &albums = m_gallery->thumbnailStrip()->albums();
@@ -741,19 +741,19 @@ void PhotoAlbumsWindow::fillControls()
         m_background.style->setCurrentIndex(panel->gradientFill() ? 1 : 0);
 
         const AlbumMenuStyle *style = m_gallery->menuStyle();
-        m_tile.borderColor->setColor(style->catbdrcolor);
-        m_tile.gradientSecond->setColor(style->catgradclr);
-        m_tile.gradientFirst->setColor(style->catfillclr);
-        m_tile.fill->setColor(style->catfillclr);
-        m_tile.transparency->setValue(style->catfillalpha);
-        m_tile.dashed->setChecked(!style->catbdrsolid);
-        m_tile.showBorder->setChecked(style->catdobdr);
-        m_tile.fontFace->setCurrentFont(QFont(style->catfont));
-        m_tile.fontColor->setColor(style->catfontclr);
+        m_tile.borderColor->setColor(style->borderColor());
+        m_tile.gradientSecond->setColor(style->gradientColor());
+        m_tile.gradientFirst->setColor(style->fillColor());
+        m_tile.fill->setColor(style->fillColor());
+        m_tile.transparency->setValue(style->fillAlpha());
+        m_tile.dashed->setChecked(!style->borderSolid());
+        m_tile.showBorder->setChecked(style->borderOn());
+        m_tile.fontFace->setCurrentFont(QFont(style->fontFace()));
+        m_tile.fontColor->setColor(style->fontColor());
 
-        m_captionFont->setCurrentFont(QFont(m_gallery->captionFont));
-        m_captionColor->setColor(m_gallery->captionFontColor);
-        m_captionBackground->setColor(m_gallery->captionFontBkColor);
+        m_captionFont->setCurrentFont(QFont(m_gallery->captionFont()));
+        m_captionColor->setColor(m_gallery->captionFontColor());
+        m_captionBackground->setColor(m_gallery->captionFontBkColor());
     } else {
         m_captionFont->setCurrentFont(QFont(u"Arial"_s));
         m_captionColor->setColor(Colors::Black);
@@ -764,7 +764,7 @@ void PhotoAlbumsWindow::fillControls()
 
 void PhotoAlbumsWindow::updateColourRows()
 {
-    const bool tileGradient = m_gallery && m_gallery->menuStyle()->catdogradient;
+    const bool tileGradient = m_gallery && m_gallery->menuStyle()->gradientFill();
     const bool panelGradient = m_background.style->currentIndex() == 1;
     for (const auto &[controls, gradient] : {std::pair{&m_tile, tileGradient}, std::pair{&m_background, panelGradient}}) {
         controls->form->setRowVisible(controls->solidRow, !gradient);
@@ -774,24 +774,24 @@ void PhotoAlbumsWindow::updateColourRows()
 
 void PhotoAlbumsWindow::toggleImageSelection(AlbumPhoto *image, bool shiftHeld)
 {
-    if (!image || !image->album)
+    if (!image || !image->album())
         return;
     if (m_strip->isHidden()) {
         m_strip->show();
         m_placeholder->hide();
     }
-    if (!image->selected) {
+    if (!image->selected()) {
         ThumbnailView *view = viewOf(image);
         if (view && isVisible() && view->isVisible())
             view->setFocus(Qt::MouseFocusReason);
-        image->selected = true;
+        image->setSelected(true);
     } else {
-        image->selected = false;
+        image->setSelected(false);
     }
     if (!shiftHeld) {
-        for (AlbumPhoto *other : image->album->images()) {
+        for (AlbumPhoto *other : image->album()->images()) {
             if (other != image)
-                other->selected = false;
+                other->setSelected(false);
         }
     }
     refreshImageControls();
@@ -859,7 +859,7 @@ AlbumPhoto *PhotoAlbumsWindow::lastSelectedImage() const
         return nullptr;
     const QList<AlbumPhoto *> &images = m_currentAlbum->images();
     for (auto it = images.crbegin(); it != images.crend(); ++it) {
-        if ((*it)->selected)
+        if ((*it)->selected())
             return *it;
     }
     return nullptr;
@@ -942,7 +942,7 @@ void PhotoAlbumsWindow::deleteImages()
     Album *album = m_currentAlbum;
     const QList<AlbumPhoto *> images = album->images();
     for (auto it = images.crbegin(); it != images.crend(); ++it) {
-        if ((*it)->selected)
+        if ((*it)->selected())
             album->deleteImage(*it);
     }
     album->refreshCover();
@@ -960,7 +960,7 @@ void PhotoAlbumsWindow::moveImagesLeft()
     QScrollBar *bar = m_strip->horizontalScrollBar();
     const int step = AlbumPhoto::ViewWidth + 2;
     for (int index = 1; index < album->images().size(); ++index) {
-        if (!album->images()[index]->selected)
+        if (!album->images()[index]->selected())
             continue;
         album->moveImage(index, index - 1);
         if (bar->isVisible() && (index - 1) * step < bar->value())
@@ -983,7 +983,7 @@ void PhotoAlbumsWindow::moveImagesRight()
     const int step = AlbumPhoto::ViewWidth + 2;
     const int visibleWidth = m_strip->viewport()->width();
     for (int index = int(album->images().size()) - 1; index >= 0; --index) {
-        if (index + 1 >= album->images().size() || !album->images()[index]->selected)
+        if (index + 1 >= album->images().size() || !album->images()[index]->selected())
             continue;
         album->moveImage(index, index + 1);
         if (bar->isVisible()) {
@@ -1007,9 +1007,9 @@ void PhotoAlbumsWindow::editLink()
     AlbumPhoto *image = lastSelectedImage();
     if (!image)
         return;
-    m_dialogs.link->open(image->link);
+    m_dialogs.link->open(image->link());
     if (m_dialogs.link->wasAccepted() && image == lastSelectedImage()) {
-        image->link = m_dialogs.link->link();
+        image->setLink(m_dialogs.link->link());
         markModified();
     }
 }

@@ -17,7 +17,7 @@ ThumbnailView::ThumbnailView(AlbumPhoto *image, QWidget *parent)
 void ThumbnailView::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    const bool selected = m_image && m_image->selected;
+    const bool selected = m_image && m_image->selected();
     painter.fillRect(rect(), selected ? QColor(Qt::black) : palette().button().color());
     if (!m_image || m_picture.isNull())
         return;

@@ -200,13 +200,13 @@ void GallerySettingsPanel::connectPlayerControls()
     connect(m_slideshowSpeed, &QSpinBox::valueChanged, this, [this](int seconds) {
         if (!editing())
             return;
-        m_gallery->slideshowSpeed = seconds * 24;
+        m_gallery->setSlideshowSpeed(seconds * 24);
         m_gallery->setModified(true);
     });
     connect(m_scrollSpeed, &QSpinBox::valueChanged, this, [this](int speed) {
         if (!editing())
             return;
-        m_gallery->thumbScrollSpeed = speed;
+        m_gallery->setThumbScrollSpeed(speed);
         m_gallery->setModified(true);
     });
 }
@@ -235,8 +235,8 @@ void GallerySettingsPanel::fill()
     GalleryDocument *gallery = m_gallery;
     m_width->setValue(gallery->width());
     m_height->setValue(gallery->height());
-    m_slideshowSpeed->setValue(gallery->slideshowSpeed / 24);
-    m_scrollSpeed->setValue(gallery->thumbScrollSpeed);
+    m_slideshowSpeed->setValue(gallery->slideshowSpeed() / 24);
+    m_scrollSpeed->setValue(gallery->thumbScrollSpeed());
 
     // The panel offers no gradient colours; with neither fill the row stays as it was.
     if (gallery->backgroundSolid()) {

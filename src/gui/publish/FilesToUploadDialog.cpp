@@ -137,7 +137,7 @@ void FilesToUploadDialog::fillLists()
     m_gallery->collectUploadFiles(MySitesDialog::galleryChooser(this));
     m_filling = false;
     m_fileList->clear();
-    for (const QString &file : std::as_const(m_gallery->uploadFiles))
+    for (const QString &file : std::as_const(m_gallery->uploadFiles()))
         m_fileList->addItem(fileNamePart(file));
     m_folderLabel->setText(m_gallery->getFolder());
     m_fileList->addItem(u"And All Files in the \"Images\" folder"_s);

@@ -180,8 +180,8 @@ void RemoteServerWindow::uploadFilesHere()
     if (m_uploader->isUploading())
         return; // one upload at a time; the button stays pressable so the window stays live
     const QString folder = m_gallery ? m_gallery->getFolder() : QString();
-    const QStringList files = m_gallery ? m_gallery->uploadFiles : QStringList();
-    const QStringList images = m_gallery ? m_gallery->uploadImageFiles : QStringList();
+    const QStringList files = m_gallery ? m_gallery->uploadFiles() : QStringList();
+    const QStringList images = m_gallery ? m_gallery->uploadImageFiles() : QStringList();
     m_uploader->upload(folder, files, images);
 }
 
