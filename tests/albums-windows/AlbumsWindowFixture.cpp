@@ -8,7 +8,6 @@
 #include "PhotoAlbumsWindow.h"
 #include "ImportProgressDialog.h"
 #include "PhotoLinkDialog.h"
-#include "AppState.h"
 #include "SettingsStore.h"
 #include "ThumbnailStrip.h"
 #include "GalleryDocument.h"
@@ -25,7 +24,6 @@ void AlbumsWindowTest::SetUp()
     ImageResizeSettings::instance() = ImageResizeSettings();
     m_store = std::make_unique<SettingsStore>(tempPath(u"settings.ini"_s));
     m_gallery = new GalleryDocument;
-    AppState::CurrentGallery = m_gallery;
     m_chooser = new AddImagesDialog(nullptr, m_store.get());
     m_progress = new ImportProgressDialog;
     m_link = new PhotoLinkDialog;
@@ -35,10 +33,7 @@ void AlbumsWindowTest::SetUp()
     dialogs.link = m_link;
     // As the main window does it: the window is made with the document, then New adds its album.
     m_window = new PhotoAlbumsWindow(m_gallery, dialogs);
-    {
-        UpdatingPanelsGuard building;
-        m_gallery->resetAsNewGallery();
-    }
+    m_gallery->resetAsNewGallery();
     m_gallery->setModified(false);
     m_window->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(m_window));
@@ -50,7 +45,6 @@ void AlbumsWindowTest::TearDown()
     delete m_link;
     delete m_progress;
     delete m_chooser;
-    AppState::CurrentGallery = nullptr;
     delete m_gallery;
     m_store.reset();
     ImageResizeSettings::instance() = ImageResizeSettings();

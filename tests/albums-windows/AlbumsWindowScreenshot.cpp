@@ -7,7 +7,6 @@
 #include "ImportProgressDialog.h"
 #include "PhotoLinkDialog.h"
 #include "AppFolders.h"
-#include "AppState.h"
 #include "SettingsStore.h"
 #include "ThumbnailStrip.h"
 #include "GalleryDocument.h"
@@ -57,7 +56,6 @@ int main(int argc, char **argv)
     SettingsStore store(dir.path() + u"/settings.ini"_s);
 
     GalleryDocument gallery;
-    AppState::CurrentGallery = &gallery;
     AddImagesDialog chooser(nullptr, &store);
     ImportProgressDialog progress;
     PhotoLinkDialog link;

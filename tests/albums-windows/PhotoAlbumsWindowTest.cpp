@@ -11,7 +11,6 @@
 #include "PhotoAlbumsWindow.h"
 #include "PhotoLinkDialog.h"
 #include "AppFolders.h"
-#include "AppState.h"
 #include "NudgeKeyFilter.h"
 #include "MessageBox.h"
 #include "ThumbnailStrip.h"

@@ -1,5 +1,4 @@
 #include "AppFolders.h"
-#include "AppState.h"
 #include "ButtonIcons.h"
 #include "ComponentRenderer.h"
 #include "GalleryButton.h"
@@ -31,12 +30,10 @@ protected:
         ASSERT_TRUE(m_dir.isValid());
         AppFolders::setup(m_dir.path() + u"/"_s);
         m_gallery = std::make_unique<GalleryDocument>();
-        AppState::CurrentGallery = m_gallery.get();
     }
     void TearDown() override
     {
         m_gallery.reset();
-        AppState::CurrentGallery = nullptr;
     }
 
     // One component on its own, after the gallery has been painted (for show-through).

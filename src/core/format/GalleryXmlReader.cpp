@@ -5,7 +5,6 @@
 #include "AlbumMenuBackground.h"
 #include "AlbumPhoto.h"
 #include "ImageResizeSettings.h"
-#include "AppState.h"
 #include "Errors.h"
 #include "Utils.h"
 #include "GalleryButton.h"
@@ -48,7 +47,6 @@ GalleryLoadReport GalleryXmlReader::load(const QString &path)
         report.recognised = true; // a file that is not there is not reported
         return report;
     }
-    UpdatingPanelsGuard loading;
     ImageResizeSettings &resize = ImageResizeSettings::instance();
     const bool resizeImages = resize.resizeImages;
     resize.resizeImages = false;

@@ -7,7 +7,6 @@
 #include "Album.h"
 #include "AlbumMenuBackground.h"
 #include "AppFolders.h"
-#include "AppState.h"
 #include "Utils.h"
 #include "GalleryButton.h"
 #include "ImageDisplay.h"
@@ -20,7 +19,6 @@ using namespace Qt::StringLiterals;
 
 GalleryDocument::GalleryDocument(QObject *owner) : CanvasObject(owner)
 {
-    UpdatingPanelsGuard building;
     setDocument(this);
     m_lastWidth = 500;
     m_lastHeight = 462;
@@ -39,8 +37,6 @@ GalleryDocument::GalleryDocument(QObject *owner) : CanvasObject(owner)
 
 GalleryDocument::~GalleryDocument()
 {
-    if (AppState::CurrentGallery == this)
-        AppState::CurrentGallery = nullptr;
 }
 
 void GalleryDocument::addComponent(StyledComponent *component)
@@ -87,7 +83,6 @@ void GalleryDocument::buildDefaultLayout()
 
 void GalleryDocument::resetAsNewGallery()
 {
-    UpdatingPanelsGuard building;
     Album *album = m_thumbnailStrip->addAlbum(u"My Images"_s);
     album->setDescription(u"Put the description of your images here."_s);
     select(nullptr, false);
@@ -268,7 +263,6 @@ void GalleryDocument::sizeChanged()
 
 void GalleryDocument::showGalleryProperties()
 {
-    UpdatingPanelsGuard filling;
     emit galleryPropertiesChanged();
 }
 
