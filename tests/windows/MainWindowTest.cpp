@@ -383,11 +383,11 @@ TEST_F(MainWindowTest, UploadOpensMySitesOnlyForASavedUnchangedGallery)
     touch();
     FileDialog::setNextCancel();
     m_window->actionPublish()->trigger();
-    EXPECT_FALSE(MySitesDialog::instance(m_window.get())->isVisible());
+    EXPECT_FALSE(m_window->mySitesDialog()->isVisible());
 
     FileDialog::setNextFileName(tempPath(u"up.xml"_s));
     m_window->actionPublish()->trigger();
-    MySitesDialog *servers = MySitesDialog::instance(m_window.get());
+    MySitesDialog *servers = m_window->mySitesDialog();
     EXPECT_TRUE(servers->isVisible());
     EXPECT_EQ(servers->findChild<QTreeWidget *>(u"profileTree"_s)->topLevelItemCount(), 1);
     EXPECT_TRUE(gallery()->uploadFiles().contains(u"up.xml"_s));

@@ -114,9 +114,16 @@ void MainWindow::connectPublishing()
     // Kept for the whole run, as the code box keeps the last gallery's embed code.
     m_filesToUploadDialog = new FilesToUploadDialog(this);
     connect(this, &MainWindow::requiredFilesRequested, this, [this] { m_filesToUploadDialog->showFor(gallery()); });
-    connect(this, &MainWindow::publishRequested, this, [this] { MySitesDialog::instance(this)->startUpload(gallery()); });
+    connect(this, &MainWindow::publishRequested, this, [this] { mySitesDialog()->startUpload(gallery()); });
     connect(m_filesToUploadDialog, &FilesToUploadDialog::uploadRequested, this,
-            [this](GalleryDocument *gallery) { MySitesDialog::instance(this)->openUploadSites(gallery); });
+            [this](GalleryDocument *gallery) { mySitesDialog()->openUploadSites(gallery); });
+}
+
+MySitesDialog *MainWindow::mySitesDialog()
+{
+    if (!m_mySites)
+        m_mySites = new MySitesDialog(this);
+    return m_mySites;
 }
 
 MainWindow::~MainWindow()

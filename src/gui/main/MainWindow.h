@@ -16,6 +16,7 @@ class ComponentPanel;
 class GallerySettingsPanel;
 class ThumbnailCellPanel;
 class FilesToUploadDialog;
+class MySitesDialog;
 class PreviewWindow;
 class QAction;
 class QScrollArea;
@@ -86,6 +87,8 @@ public:
     FilesToUploadDialog *filesToUploadDialog() const { return m_filesToUploadDialog; }
     // The preview, made on first use and kept for the whole run; none before.
     PreviewWindow *previewWindow() const { return m_preview; }
+    // My Sites, made on first use and kept for the run.
+    MySitesDialog *mySitesDialog();
 
     // How a save asks for its file: the save chooser, starting in the gallery's folder or the
     // one remembered from the last save.
@@ -168,5 +171,6 @@ private:
     QTimer *m_sendToBackTimer = nullptr;
     FilesToUploadDialog *m_filesToUploadDialog = nullptr;
     PreviewWindow *m_preview = nullptr;
+    MySitesDialog *m_mySites = nullptr;
     NudgeKeyFilter *m_nudgeKeys = nullptr;
 };

@@ -25,17 +25,6 @@
 
 using namespace Qt::StringLiterals;
 
-namespace {
-QPointer<MySitesDialog> s_instance;
-} // namespace
-
-MySitesDialog *MySitesDialog::instance(QWidget *parent)
-{
-    if (!s_instance)
-        s_instance = new MySitesDialog(parent);
-    return s_instance;
-}
-
 std::function<QString(const QString &)> MySitesDialog::galleryChooser(QWidget *parent)
 {
     return [parent](const QString &proposed) {

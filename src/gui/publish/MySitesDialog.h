@@ -31,8 +31,6 @@ public:
     explicit MySitesDialog(QWidget *parent = nullptr);
     ~MySitesDialog() override;
 
-    // The one window of the run, created on first use.
-    static MySitesDialog *instance(QWidget *parent = nullptr);
     // Asks where to save a gallery, through the program's file chooser.
     static std::function<QString(const QString &)> galleryChooser(QWidget *parent);
 
