@@ -354,14 +354,12 @@ QString Album::writeMenuEntryXml(int number) const
     return xml;
 }
 
-void Album::collectFiles()
+QStringList Album::imageFileNames() const
 {
-    if (!Document())
-        return;
-    for (const AlbumPhoto *image : std::as_const(m_images)) {
-        Document()->addUploadImageFile(image->thumbFileName());
-        Document()->addUploadImageFile(image->bigFileName());
-    }
+    QStringList names;
+    for (const AlbumPhoto *image : std::as_const(m_images))
+        names << image->thumbFileName() << image->bigFileName();
+    return names;
 }
 
 void Album::copyImagesTo(const QString &folder) const

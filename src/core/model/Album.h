@@ -86,7 +86,7 @@ public:
 
     QString writeImagesXml() const;
     QString writeMenuEntryXml(int number) const;
-    void collectFiles() override;
+    QStringList imageFileNames() const override;
     void copyImagesTo(const QString &folder) const;
 
 signals:

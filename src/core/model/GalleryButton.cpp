@@ -107,13 +107,12 @@ void GalleryButton::copyFilesTo(const QString &folder)
         QFile::copy(m_onIconPath, folder + m_onIconName);
 }
 
-void GalleryButton::collectFiles()
+QStringList GalleryButton::imageFileNames() const
 {
-    StyledComponent::collectFiles();
-    if (!Document())
-        return;
+    QStringList names = StyledComponent::imageFileNames();
     if (!m_onIconName.isEmpty())
-        Document()->addUploadImageFile(m_onIconName);
+        names.append(m_onIconName);
     if (!m_offIconName.isEmpty())
-        Document()->addUploadImageFile(m_offIconName);
+        names.append(m_offIconName);
+    return names;
 }

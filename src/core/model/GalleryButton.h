@@ -32,7 +32,7 @@ public:
 
     QString writeXml() override;
     void copyFilesTo(const QString &folder) override;
-    void collectFiles() override;
+    QStringList imageFileNames() const override;
 
 private:
     void setIcon(const QString &file, QString &given, QString &path, QString &name);

@@ -266,11 +266,6 @@ void GalleryDocument::showGalleryProperties()
     emit galleryPropertiesChanged();
 }
 
-void GalleryDocument::addUploadImageFile(const QString &name)
-{
-    m_uploadImageFiles.append(name);
-}
-
 void GalleryDocument::setSlideshowSpeed(int value) { assign(m_slideshowSpeed, value, false); }
 void GalleryDocument::setThumbScrollSpeed(int value) { assign(m_thumbScrollSpeed, value, false); }
 void GalleryDocument::setCaptionFont(const QString &value) { assign(m_captionFont, value, false); }
@@ -426,10 +421,10 @@ void GalleryDocument::fillUploadLists()
         m_uploadFiles.append(m_mouseOverSoundName);
     if (!m_backgroundSoundName.isEmpty())
         m_uploadFiles.append(m_backgroundSoundName);
-    for (StyledComponent *component : std::as_const(m_components))
-        component->collectFiles();
-    for (Album *album : m_thumbnailStrip->albums())
-        album->collectFiles();
+    for (const StyledComponent *component : std::as_const(m_components))
+        m_uploadImageFiles += component->imageFileNames();
+    for (const Album *album : m_thumbnailStrip->albums())
+        m_uploadImageFiles += album->imageFileNames();
 }
 
 GalleryLoadReport GalleryDocument::loadFromFile(const QString &path, PhotoLoading photos)

@@ -139,7 +139,6 @@ public:
     // Upload lists and files of the published gallery.
     const QStringList &uploadFiles() const { return m_uploadFiles; }
     const QStringList &uploadImageFiles() const { return m_uploadImageFiles; }
-    void addUploadImageFile(const QString &name);
     // An image file that the published gallery no longer needs (removed at the next save).
     void forgetPublishedImageFile(const QString &name);
     // The forgotten names of a published folder, taken off the list.

@@ -184,10 +184,9 @@ void StyledComponent::copyFilesTo(const QString &folder)
         QFile::copy(m_picturePath, folder + m_pictureName);
 }
 
-void StyledComponent::collectFiles()
+QStringList StyledComponent::imageFileNames() const
 {
-    if (!m_pictureName.isEmpty() && Document())
-        Document()->addUploadImageFile(m_pictureName);
+    return m_pictureName.isEmpty() ? QStringList() : QStringList{m_pictureName};
 }
 
 void StyledComponent::showProperties()

@@ -65,8 +65,8 @@ public:
     virtual void setMask(bool value);
     // Copies the component's pictures into a published gallery's images folder.
     virtual void copyFilesTo(const QString &folder);
-    // Names the component's files for the upload list.
-    virtual void collectFiles();
+    // The component's files in the published images folder, for the upload list.
+    virtual QStringList imageFileNames() const;
     // Fills the Layout panel with this component's values.
     virtual void showProperties();
 

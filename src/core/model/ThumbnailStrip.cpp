@@ -365,13 +365,12 @@ void ThumbnailStrip::copyFilesTo(const QString &folder)
         album->copyImagesTo(folder);
 }
 
-void ThumbnailStrip::collectFiles()
+QStringList ThumbnailStrip::imageFileNames() const
 {
-    StyledComponent::collectFiles();
-    if (!Document())
-        return;
+    QStringList names = StyledComponent::imageFileNames();
     for (const Album *album : std::as_const(m_albums)) {
         if (!album->coverFileName().isEmpty())
-            Document()->addUploadImageFile(album->coverFileName());
+            names.append(album->coverFileName());
     }
+    return names;
 }

@@ -98,7 +98,7 @@ public:
     QString writeXml() override;
     QString writeRootAttributes() const;
     void copyFilesTo(const QString &folder) override;
-    void collectFiles() override;
+    QStringList imageFileNames() const override;
 
 signals:
     void albumListChanged();
