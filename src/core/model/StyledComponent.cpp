@@ -14,7 +14,6 @@ StyledComponent::StyledComponent(QObject *owner) : CanvasObject(owner)
     m_writeGeometry = true;
     m_hasFont = true;
     m_bareAttributes = false;
-    m_elementName = u"FflashComponentBaseClass"_s;
     setSolidFill(true);
     m_mask = true;
     m_previewFont = QFont();

@@ -23,7 +23,7 @@ AddImagesDialog::AddImagesDialog(QWidget *parent, SettingsStore *store) : QDialo
         m_ownStore = std::make_unique<SettingsStore>();
         m_store = m_ownStore.get();
     }
-    setObjectName(u"TwImageChooser"_s);
+    setObjectName(u"AddImagesDialog"_s);
     setWindowTitle(u"Add Images"_s);
     setFixedSize(303, 245);
 
@@ -80,9 +80,12 @@ QWidget *AddImagesDialog::createResizeGroup()
 
 AddImagesDialog::~AddImagesDialog() = default;
 
+// The settings group that stored settings already use; kept as it is so they still apply.
+const QString StoredSettingsGroup = u"\\TwImageChooser"_s;
+
 QString AddImagesDialog::settingsKey()
 {
-    return SettingsStore::WindowSettingsKey + u"\\TwImageChooser"_s;
+    return SettingsStore::WindowSettingsKey + StoredSettingsGroup;
 }
 
 void AddImagesDialog::setNextAnswer(Choice choice)

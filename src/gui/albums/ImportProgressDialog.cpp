@@ -12,7 +12,7 @@ using namespace Qt::StringLiterals;
 
 ImportProgressDialog::ImportProgressDialog(QWidget *parent) : QDialog(parent)
 {
-    setObjectName(u"TwinSaveProgress"_s);
+    setObjectName(u"ImportProgressDialog"_s);
     setWindowTitle(u"Loading Images"_s);
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::CustomizeWindowHint | Qt::WindowStaysOnTopHint);
     setModal(false);

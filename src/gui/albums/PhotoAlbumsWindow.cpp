@@ -111,7 +111,7 @@ QToolButton *flatButton(QWidget *parent, const QString &hint, const QIcon &icon)
 PhotoAlbumsWindow::PhotoAlbumsWindow(GalleryDocument *gallery, const Dialogs &dialogs, QWidget *parent)
     : QWidget(parent, Qt::Window), m_gallery(gallery), m_dialogs(dialogs)
 {
-    setObjectName(u"TwinImages"_s);
+    setObjectName(u"PhotoAlbumsWindow"_s);
     setWindowTitle(u"Photo Albums"_s);
     setMinimumSize(500, 450);
     resize(689, 526);

@@ -15,7 +15,7 @@ std::optional<std::optional<QString>> PhotoLinkDialog::s_nextAnswer;
 
 PhotoLinkDialog::PhotoLinkDialog(QWidget *parent) : QDialog(parent)
 {
-    setObjectName(u"TwinimageLink"_s);
+    setObjectName(u"PhotoLinkDialog"_s);
     setWindowTitle(u"Photo Preview Webpage Link"_s);
     setFixedSize(450, 130);
 
